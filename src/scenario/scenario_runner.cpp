@@ -89,6 +89,13 @@ public:
     {
     }
 
+    // Runs on a window that already exists (the window's own platform then
+    // takes the messages, so expectations about messages do not apply).
+    Run(std::filesystem::path file, WindowState& window, std::ostream& out)
+        : file_(std::move(file)), options_(noOptions_), out_(out), window_(&window)
+    {
+    }
+
     int execute()
     {
         std::ifstream in(file_, std::ios::binary);
@@ -118,8 +125,10 @@ private:
     std::filesystem::path file_;
     const ScenarioOptions& options_;
     std::ostream& out_;
+    static inline const ScenarioOptions noOptions_{};
     ScenarioPlatform platform_;
-    std::unique_ptr<WindowState> window_;
+    std::unique_ptr<WindowState> owned_;
+    WindowState* window_ = nullptr;
     std::optional<std::filesystem::path> dataDir_;
     std::optional<std::string> lastError_;    // the error box of the last action
     std::optional<std::string> pendingError_; // not yet expected by the next statement
@@ -137,7 +146,8 @@ private:
         if (window_)
             return;
         const auto dir = dataDir_ ? *dataDir_ : options_.defaultDataDir;
-        window_ = std::make_unique<WindowState>(platform_, dir);
+        owned_ = std::make_unique<WindowState>(platform_, dir);
+        window_ = owned_.get();
         if (window_->startupError())
             lastError_ = pendingError_ = window_->startupError();
     }
@@ -535,6 +545,11 @@ std::vector<std::string> splitStatement(const std::string& line)
 int runScenarioFile(const std::filesystem::path& file, const ScenarioOptions& options, std::ostream& out)
 {
     return Run(file, options, out).execute();
+}
+
+int runScenarioOn(WindowState& window, const std::filesystem::path& file, std::ostream& out)
+{
+    return Run(file, window, out).execute();
 }
 
 } // namespace bulbicalc

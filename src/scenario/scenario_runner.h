@@ -17,6 +17,13 @@ struct ScenarioOptions {
 // expectation as "FILE:LINE: message" to `out`; returns the number of failures.
 int runScenarioFile(const std::filesystem::path& file, const ScenarioOptions& options, std::ostream& out);
 
+class WindowState;
+
+// Runs the statements of a scenario file on an existing window state, as the
+// screenshot tool does to bring the window into a state worth looking at.
+// Set-up statements must not be used; failures are written to `out`.
+int runScenarioOn(WindowState& window, const std::filesystem::path& file, std::ostream& out);
+
 // Splits one statement into words: bare words and double-quoted texts with
 // the escapes \" \\ \r \n. Throws std::invalid_argument for an unterminated
 // quote or an unknown escape.

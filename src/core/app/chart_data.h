@@ -17,6 +17,8 @@ struct ChartPoint {
     std::string label;             // point label (slice label for a pie); empty for none
     std::string mark;              // the mark text drawn beside a pie slice
     std::optional<Colour> colour;  // a pie slice's own colour
+
+    friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };
 
 struct ChartSeries {
@@ -27,6 +29,8 @@ struct ChartSeries {
     // Bar: one point, y the bar's value.
     // Rectangle: two corner points.
     std::vector<ChartPoint> points;
+
+    friend bool operator==(const ChartSeries&, const ChartSeries&) = default;
 };
 
 struct ChartAxis {
@@ -37,6 +41,8 @@ struct ChartAxis {
     bool fixed = false;
     int labelAngle = 0;
     bool pointLabels = false; // labels come from the point labels of the series
+
+    friend bool operator==(const ChartAxis&, const ChartAxis&) = default;
 };
 
 struct ChartData {
@@ -46,6 +52,8 @@ struct ChartData {
     ChartAxis horizontal;
     ChartAxis vertical;
     std::vector<ChartSeries> series;
+
+    friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 
 } // namespace bulbicalc

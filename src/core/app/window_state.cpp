@@ -103,6 +103,15 @@ ChartData& WindowState::addChart(std::string name, ChartData chart)
 
 void WindowState::type(std::string_view field, std::string text) { setText(field, std::move(text)); }
 
+void WindowState::typeLines(std::string_view memo, std::vector<std::string> lines)
+{
+    Control& c = controls_.at(memo);
+    if (c.items == lines)
+        return;
+    c.items = std::move(lines);
+    run(changeHandlers_, memo, *this);
+}
+
 void WindowState::focus(std::string_view control)
 {
     if (focused_ == control)

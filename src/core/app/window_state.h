@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bulbicalc {
 
@@ -78,6 +79,8 @@ public:
     // ---- User actions ----
     // The field's text becomes `text` (typed, without key filtering).
     void type(std::string_view field, std::string text);
+    // The lines of a multi-line text become `lines` (typed by the user).
+    void typeLines(std::string_view memo, std::vector<std::string> lines);
     // The focus moves to `control`; the control that had it runs its leave handler.
     void focus(std::string_view control);
     // The focus leaves `field` (to no particular control): its leave handler runs.

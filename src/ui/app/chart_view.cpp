@@ -1,0 +1,143 @@
+#include "ui/app/chart_view.h"
+
+#include "ui/app/qt_text.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLineSeries>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <cmath>
+
+namespace bulbicalc::ui {
+namespace {
+
+QColor toQColor(const Colour& c) { return QColor(c.red, c.green, c.blue); }
+
+QAbstractAxis* valueAxis(const ChartAxis& axis, bool labelsFromPoints, const std::vector<ChartSeries>& series)
+{
+    if (labelsFromPoints) {
+        auto* categories = new QCategoryAxis;
+        categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        categories->setRange(axis.minimum, axis.maximum);
+        for (const auto& s : series)
+            for (const auto& point : s.points)
+                if (!point.label.empty())
+                    categories->append(qt(point.label), point.x);
+        categories->setTitleText(qt(axis.title));
+        categories->setLabelsAngle(axis.labelAngle);
+        return categories;
+    }
+    auto* values = new QValueAxis;
+    values->setRange(axis.minimum, axis.maximum);
+    if (axis.step > 0) {
+        values->setTickCount(static_cast<int>(std::lround((axis.maximum - axis.minimum) / axis.step)) + 1);
+        values->setLabelFormat(QStringLiteral("%.0f"));
+    }
+    values->setTitleText(qt(axis.title));
+    values->setLabelsAngle(axis.labelAngle);
+    return values;
+}
+
+} // namespace
+
+ChartView::ChartView(QWidget* parent) : QChartView(parent)
+{
+    setRenderHint(QPainter::Antialiasing);
+    chart()->legend()->hide();
+}
+
+void ChartView::show(const ChartData& data)
+{
+    if (shown_ && *shown_ == data)
+        return;
+    shown_ = data;
+    draw(data);
+}
+
+void ChartView::draw(const ChartData& data)
+{
+    auto* chart = new QChart;
+    chart->setTitle(qt(data.title));
+    chart->legend()->setVisible(data.legendVisible);
+    if (data.legendAtTop)
+        chart->legend()->setAlignment(Qt::AlignTop);
+
+    const bool isPie = !data.series.empty() && data.series.front().kind == SeriesKind::Pie;
+    const bool isBar = !data.series.empty() && data.series.front().kind == SeriesKind::Bar;
+    if (isPie) {
+        auto* pie = new QPieSeries;
+        for (const auto& point : data.series.front().points) {
+            QPieSlice* slice = pie->append(qt(point.mark), point.y);
+            if (point.colour)
+                slice->setColor(toQColor(*point.colour));
+            slice->setLabelVisible(true);
+        }
+        chart->addSeries(pie);
+    } else if (isBar) {
+        auto* bars = new QBarSeries;
+        bars->setBarWidth(1.0);
+        for (const auto& s : data.series) {
+            auto* set = new QBarSet(qt(s.title));
+            set->setColor(toQColor(s.colour));
+            for (const auto& point : s.points)
+                set->append(point.y);
+            bars->append(set);
+        }
+        chart->addSeries(bars);
+        auto* categories = new QBarCategoryAxis;
+        categories->append(QString());
+        chart->addAxis(categories, Qt::AlignBottom);
+        bars->attachAxis(categories);
+        QAbstractAxis* vertical = valueAxis(data.vertical, false, data.series);
+        chart->addAxis(vertical, Qt::AlignLeft);
+        bars->attachAxis(vertical);
+    } else {
+        QAbstractAxis* horizontal = valueAxis(data.horizontal, data.horizontal.pointLabels, data.series);
+        QAbstractAxis* vertical = valueAxis(data.vertical, false, data.series);
+        chart->addAxis(horizontal, Qt::AlignBottom);
+        chart->addAxis(vertical, Qt::AlignLeft);
+        for (const auto& s : data.series) {
+            QAbstractSeries* drawn = nullptr;
+            if (s.kind == SeriesKind::Points) {
+                auto* points = new QScatterSeries;
+                points->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+                points->setMarkerSize(10);
+                points->setColor(toQColor(s.colour));
+                for (const auto& point : s.points)
+                    points->append(point.x, point.y);
+                drawn = points;
+            } else if (s.kind == SeriesKind::Rectangle && s.points.size() == 2) {
+                const auto& a = s.points[0];
+                const auto& b = s.points[1];
+                auto* lower = new QLineSeries;
+                lower->append(a.x, a.y);
+                lower->append(b.x, a.y);
+                auto* upper = new QLineSeries;
+                upper->append(a.x, b.y);
+                upper->append(b.x, b.y);
+                auto* area = new QAreaSeries(upper, lower);
+                area->setColor(toQColor(s.colour));
+                area->setBorderColor(toQColor(s.colour));
+                drawn = area;
+            }
+            if (!drawn)
+                continue;
+            chart->addSeries(drawn);
+            drawn->attachAxis(horizontal);
+            drawn->attachAxis(vertical);
+        }
+    }
+    QChart* old = this->chart();
+    setChart(chart);
+    delete old;
+}
+
+} // namespace bulbicalc::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace bulbicalc::ui {
+
+// Shows the program's modal boxes. Tests replace it to record what would be
+// shown instead of opening a modal box.
+class DialogPresenter {
+public:
+    virtual ~DialogPresenter() = default;
+    // A failure that no handler caught: the runtime's error box.
+    virtual void showError(QWidget* parent, const QString& message) = 0;
+    // A message a handler shows.
+    virtual void showMessage(QWidget* parent, const QString& message) = 0;
+};
+
+class MessageBoxPresenter : public DialogPresenter {
+public:
+    void showError(QWidget* parent, const QString& message) override;
+    void showMessage(QWidget* parent, const QString& message) override;
+};
+
+} // namespace bulbicalc::ui
