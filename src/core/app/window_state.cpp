@@ -198,6 +198,9 @@ char32_t WindowState::gridKey(std::string_view gridName, int col, int row, char3
 {
     Grid& g = grid(gridName);
     g.setCurrent(col, row);
+    const auto rule = keyRuleOf(gridName);
+    if (rule && rule->decimal)
+        key = applyDecimalRule(key);
     return g.editorKey(key);
 }
 

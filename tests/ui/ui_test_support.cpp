@@ -1,0 +1,62 @@
+#include "ui_test_support.h"
+
+#include "ui/app/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QWidget>
+
+namespace bulbicalc::ui::test {
+
+bool copyTree(const QString& source, const QString& target)
+{
+    QDir().mkpath(target);
+    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    const QDir from(source);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString destination = target + QLatin1Char('/') + from.relativeFilePath(path);
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(destination))
+                return false;
+        } else if (!QFile::copy(path, destination)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void prepareApplication() { installApplicationFont(); }
+
+WindowFixture::WindowFixture()
+{
+    dataPath_ = temp_.path();
+    copyTree(QStringLiteral(BULBICALC_TEST_DATA_DIR), dataPath_);
+    window_ = std::make_unique<MainWindow>(dataPath_.toStdString());
+    window_->setDialogPresenter(&presenter_);
+    window_->show();
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++unexpectedDialogs_;
+            modal->close();
+        }
+    });
+    watchdog_.start(50);
+    settle();
+}
+
+WindowFixture::~WindowFixture()
+{
+    watchdog_.stop();
+    window_.reset();
+}
+
+void WindowFixture::settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace bulbicalc::ui::test

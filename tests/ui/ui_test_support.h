@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/app/dialogs.h"
+#include "ui/app/main_window.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+namespace bulbicalc::ui::test {
+
+// Records the boxes the window would show instead of opening them.
+class RecordingPresenter : public DialogPresenter {
+public:
+    QStringList errors;
+    QStringList messages;
+    void showError(QWidget*, const QString& message) override { errors << message; }
+    void showMessage(QWidget*, const QString& message) override { messages << message; }
+};
+
+// A window over a temporary copy of the data folders. Boxes are recorded; a
+// real modal dialog that opens anyway (a file dialog, say) is closed and
+// counted, so a test fails instead of hanging.
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    MainWindow& window() { return *window_; }
+    RecordingPresenter& boxes() { return presenter_; }
+    const QString& dataDir() const { return dataPath_; }
+    int unexpectedDialogs() const { return unexpectedDialogs_; }
+
+    // Lets queued boxes and timers run.
+    void settle();
+
+    template <typename T>
+    T* find(const char* name)
+    {
+        return window_->findChild<T*>(QString::fromLatin1(name));
+    }
+
+private:
+    QTemporaryDir temp_;
+    QString dataPath_;
+    RecordingPresenter presenter_;
+    std::unique_ptr<MainWindow> window_;
+    QTimer watchdog_;
+    int unexpectedDialogs_ = 0;
+};
+
+// Copies a folder tree (the data folders) into `target`.
+bool copyTree(const QString& source, const QString& target);
+
+// Starts the application's fonts as the program does.
+void prepareApplication();
+
+} // namespace bulbicalc::ui::test
