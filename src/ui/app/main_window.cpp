@@ -31,7 +31,7 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
     for (const auto& sheet : kTabSheets) {
-        const int index = tabs_->addTab(createTabPage(sheet.name, tabs_), qt(sheet.caption));
+        const int index = tabs_->addTab(createTabPage(sheet.name, tabs_, dataDir), qt(sheet.caption));
         tabs_->setTabVisible(index, sheet.shown);
     }
     tabs_->setCurrentIndex(0);

@@ -1,0 +1,12 @@
+#include "ui/about/about_page.h"
+
+#include "ui/app/tab_pages.h"
+
+namespace bulbicalc::ui {
+
+QWidget* createAboutPage(QWidget* parent, const std::filesystem::path& /*dataDir*/)
+{
+    return createEmptyPage(parent);
+}
+
+} // namespace bulbicalc::ui

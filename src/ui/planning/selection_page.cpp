@@ -1,0 +1,12 @@
+#include "ui/planning/selection_page.h"
+
+#include "ui/app/tab_pages.h"
+
+namespace bulbicalc::ui {
+
+QWidget* createSelectionPage(QWidget* parent, const std::filesystem::path& /*dataDir*/)
+{
+    return createEmptyPage(parent);
+}
+
+} // namespace bulbicalc::ui
