@@ -2,6 +2,7 @@
 
 #include "core/app/errors.h"
 #include "core/app/number_text.h"
+#include "core/app/recording_platform.h"
 #include "core/app/text_encoding.h"
 #include "core/app/window_state.h"
 
@@ -17,21 +18,6 @@
 
 namespace bulbicalc {
 namespace {
-
-// The desktop as a scenario sees it: messages queue up, documents are only
-// recorded, the open-file dialog answers what the scenario says.
-class ScenarioPlatform : public Platform {
-public:
-    std::deque<std::string> messages;
-    std::vector<std::filesystem::path> openedDocuments;
-    std::optional<std::filesystem::path> fileToOpen;
-    Date todayDate{2021, 9, 25};
-
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void openDocument(const std::filesystem::path& path) override { openedDocuments.push_back(path); }
-    std::optional<std::filesystem::path> chooseFileToOpen() override { return fileToOpen; }
-    Date today() override { return todayDate; }
-};
 
 // Hints are shown for texts that do not fit their column; without a window
 // the width of a text is estimated at 7 pixels a character (Tahoma 9 pt).
@@ -126,7 +112,7 @@ private:
     const ScenarioOptions& options_;
     std::ostream& out_;
     static inline const ScenarioOptions noOptions_{};
-    ScenarioPlatform platform_;
+    RecordingPlatform platform_;
     std::unique_ptr<WindowState> owned_;
     WindowState* window_ = nullptr;
     std::optional<std::filesystem::path> dataDir_;
