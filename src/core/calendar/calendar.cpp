@@ -80,6 +80,9 @@ void fillCalendarChart(ChartData& chart, const CalendarChartInput& input)
     chart.vertical.minimum = 30;
     chart.vertical.maximum = 70;
     chart.vertical.fixed = true;
+    // A grid line every 10 days and every 10 units: whole-number labels.
+    chart.horizontal.step = 10;
+    chart.vertical.step = 10;
     chart.horizontal.pointLabels = input.dateView;
     chart.horizontal.title = input.dateView ? "Datas" : dayAxisTitle(input.system);
     if (chart.series.empty())

@@ -97,6 +97,8 @@ TEST(CalendarChart, DayViewDrawsThePlantingPointAndARectanglePerParcela)
     EXPECT_EQ(chart.vertical.minimum, 30);
     EXPECT_EQ(chart.vertical.maximum, 70);
     EXPECT_TRUE(chart.vertical.fixed);
+    EXPECT_EQ(chart.horizontal.step, 10);
+    EXPECT_EQ(chart.vertical.step, 10);
     // The look of the chart stays.
     EXPECT_EQ(chart.title, "Calendário de Adubação");
     EXPECT_EQ(chart.series[1].colour, colours::kGreen);
