@@ -14,12 +14,17 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace bulbicalc::ui {
 namespace {
 
-QColor toQColor(const Colour& c) { return QColor(c.red, c.green, c.blue); }
+QColor toQColor(const Colour& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 QAbstractAxis* valueAxis(const ChartAxis& axis, bool labelsFromPoints, const std::vector<ChartSeries>& series)
 {
@@ -27,10 +32,24 @@ QAbstractAxis* valueAxis(const ChartAxis& axis, bool labelsFromPoints, const std
         auto* categories = new QCategoryAxis;
         categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         categories->setRange(axis.minimum, axis.maximum);
+        categories->setStartValue(axis.minimum);
+        // A category axis takes its labels in rising order of value, each label
+        // once: sort the labelled points by x; a label on a value already
+        // labelled, or a label already shown, is left out.
+        std::vector<const ChartPoint*> labelled;
         for (const auto& s : series)
             for (const auto& point : s.points)
                 if (!point.label.empty())
-                    categories->append(qt(point.label), point.x);
+                    labelled.push_back(&point);
+        std::stable_sort(labelled.begin(), labelled.end(),
+                         [](const ChartPoint* a, const ChartPoint* b) { return a->x < b->x; });
+        for (const ChartPoint* point : labelled) {
+            const QString label = qt(point->label);
+            const bool rises = categories->count() == 0 ||
+                               point->x > categories->endValue(categories->categoriesLabels().constLast());
+            if (rises && !categories->categoriesLabels().contains(label))
+                categories->append(label, point->x);
+        }
         categories->setTitleText(qt(axis.title));
         categories->setLabelsAngle(axis.labelAngle);
         return categories;
