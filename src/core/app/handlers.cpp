@@ -1,12 +1,16 @@
 #include "core/app/handlers.h"
 
 #include "core/app/help.h"
+#include "core/liming/liming.h"
+#include "core/soil/interpretation.h"
 
 namespace bulbicalc {
 
 void registerHandlers(WindowState& window)
 {
     registerShellHandlers(window);
+    registerInterpretationHandlers(window);
+    registerLimingHandlers(window);
 }
 
 } // namespace bulbicalc
