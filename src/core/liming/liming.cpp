@@ -18,17 +18,38 @@ constexpr int kFirstSmpKey = 44;
 // their zeros below that are the "nothing to apply" of the table.
 constexpr std::array<std::array<double, 3>, 27> kSmpTable = {{
     {15.0, 21.0, 29.0}, // 4,4
-    {12.5, 17.3, 24.0}, {10.9, 15.1, 20.0}, {9.6, 13.3, 17.5}, {8.5, 11.9, 15.7}, {7.7, 10.7, 14.2},
-    {6.6, 9.9, 13.3}, // 5,0
-    {6.0, 9.1, 12.3}, {5.3, 8.3, 11.3}, {4.8, 7.5, 10.4}, {4.2, 6.8, 9.5}, {3.7, 6.1, 8.6},
-    {3.2, 5.4, 7.8}, {2.8, 4.8, 7.0}, {2.3, 4.2, 6.3}, {2.0, 3.7, 5.6},
-    {1.6, 3.2, 4.9}, // 6,0
-    {1.3, 2.7, 4.3}, {1.0, 2.2, 3.7}, {0.8, 1.8, 3.1}, {0.6, 1.4, 2.6}, {0.4, 1.1, 2.1},
-    {0.2, 0.8, 1.6}, {0.0, 0.5, 1.2}, {0.0, 0.3, 0.8}, {0.0, 0.2, 0.5},
-    {0.0, 0.0, 0.2}, // 7,0
+    {12.5, 17.3, 24.0}, // 4,5
+    {10.9, 15.1, 20.0}, // 4,6
+    {9.6, 13.3, 17.5},  // 4,7
+    {8.5, 11.9, 15.7},  // 4,8
+    {7.7, 10.7, 14.2},  // 4,9
+    {6.6, 9.9, 13.3},   // 5,0
+    {6.0, 9.1, 12.3},   // 5,1
+    {5.3, 8.3, 11.3},   // 5,2
+    {4.8, 7.5, 10.4},   // 5,3
+    {4.2, 6.8, 9.5},    // 5,4
+    {3.7, 6.1, 8.6},    // 5,5
+    {3.2, 5.4, 7.8},    // 5,6
+    {2.8, 4.8, 7.0},    // 5,7
+    {2.3, 4.2, 6.3},    // 5,8
+    {2.0, 3.7, 5.6},    // 5,9
+    {1.6, 3.2, 4.9},    // 6,0
+    {1.3, 2.7, 4.3},    // 6,1
+    {1.0, 2.2, 3.7},    // 6,2
+    {0.8, 1.8, 3.1},    // 6,3
+    {0.6, 1.4, 2.6},    // 6,4
+    {0.4, 1.1, 2.1},    // 6,5
+    {0.2, 0.8, 1.6},    // 6,6
+    {0.0, 0.5, 1.2},    // 6,7
+    {0.0, 0.3, 0.8},    // 6,8
+    {0.0, 0.2, 0.5},    // 6,9
+    {0.0, 0.0, 0.2},    // 7,0
 }};
 
-std::size_t column(TargetPh ph) { return static_cast<std::size_t>(ph); }
+std::size_t column(TargetPh ph)
+{
+    return static_cast<std::size_t>(ph);
+}
 
 TargetPh selectedPh(const WindowState& window, const char* ph55, const char* ph65)
 {
@@ -71,9 +92,12 @@ double limeNeedBySmp(int key, TargetPh ph)
 double limeNeedPoorlyBuffered(double organicMatter, double al, TargetPh ph)
 {
     switch (ph) {
-    case TargetPh::Ph55: return -0.653 + 0.480 * organicMatter + 1.937 * al;
-    case TargetPh::Ph60: return -0.516 + 0.805 * organicMatter + 2.435 * al;
-    case TargetPh::Ph65: break;
+    case TargetPh::Ph55:
+        return -0.653 + 0.480 * organicMatter + 1.937 * al;
+    case TargetPh::Ph60:
+        return -0.516 + 0.805 * organicMatter + 2.435 * al;
+    case TargetPh::Ph65:
+        break;
     }
     return -0.122 + 1.193 * organicMatter + 2.713 * al;
 }
@@ -81,26 +105,38 @@ double limeNeedPoorlyBuffered(double organicMatter, double al, TargetPh ph)
 const char* poorlyBufferedFormula(TargetPh ph)
 {
     switch (ph) {
-    case TargetPh::Ph55: return "NC =-0,653 + 0,480MO + 1,937Al";
-    case TargetPh::Ph60: return "NC =-0,516 + 0,805MO + 2,435Al";
-    case TargetPh::Ph65: break;
+    case TargetPh::Ph55:
+        return "NC =-0,653 + 0,480MO + 1,937Al";
+    case TargetPh::Ph60:
+        return "NC =-0,516 + 0,805MO + 2,435Al";
+    case TargetPh::Ph65:
+        break;
     }
     return "NC = -0,122 + 1,193MO + 2,713Al";
 }
 
-double limeNeedByBaseSaturation(double ctc, double v1, double v2) { return (v2 - v1) * ctc / 100; }
+double limeNeedByBaseSaturation(double ctc, double v1, double v2)
+{
+    return (v2 - v1) * ctc / 100;
+}
 
 const char* desiredBaseSaturation(TargetPh ph)
 {
     switch (ph) {
-    case TargetPh::Ph55: return "65";
-    case TargetPh::Ph60: return "75";
-    case TargetPh::Ph65: break;
+    case TargetPh::Ph55:
+        return "65";
+    case TargetPh::Ph60:
+        return "75";
+    case TargetPh::Ph65:
+        break;
     }
     return "85";
 }
 
-double commercialLimeNeed(double needAtPrnt100, double prnt) { return divide(100, prnt) * needAtPrnt100; }
+double commercialLimeNeed(double needAtPrnt100, double prnt)
+{
+    return divide(100, prnt) * needAtPrnt100;
+}
 
 const char* limeTypeAdvice(double caMgRelation, double caSaturation)
 {

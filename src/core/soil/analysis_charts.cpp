@@ -24,15 +24,18 @@ constexpr std::array<Slice, 5> kSlices = {
     Slice{"Mg =", colours::kLime},  Slice{"H= ", colours::kTeal},
 };
 
-bool isPlaceholder(char c) { return c == '0' || c == '#' || c == '.' || c == ','; }
+bool isPlaceholder(char c)
+{
+    return c == '0' || c == '#' || c == '.' || c == ',';
+}
 
 // One section of a number pattern: literal text around the number, and what
 // the placeholders ask of the number.
 struct Section {
     std::string prefix;
     std::string suffix;
-    int decimals = 0;        // digit placeholders after the decimal point
-    int minDecimals = 0;     // up to the last '0' after the point
+    int decimals = 0;         // digit placeholders after the decimal point
+    int minDecimals = 0;      // up to the last '0' after the point
     int minIntegerDigits = 0; // from the first '0' before the point
     bool grouping = false;
 };
@@ -55,18 +58,22 @@ Section readSection(std::string_view text)
             ++digitCount;
             lastZero = digitCount;
             break;
-        case '#': ++digitCount; break;
+        case '#':
+            ++digitCount;
+            break;
         case '.':
             if (decimalIndex < 0)
                 decimalIndex = digitCount;
             break;
-        default: s.grouping = true;
+        default:
+            s.grouping = true;
         }
     }
     s.suffix = std::string(text.substr(i));
     for (char c : s.suffix)
         if (isPlaceholder(c))
-            throw std::invalid_argument("number pattern with text between its placeholders: " + std::string(text));
+            throw std::invalid_argument("number pattern with text between its placeholders: " +
+                                        std::string(text));
     if (decimalIndex < 0)
         decimalIndex = digitCount;
     s.decimals = digitCount - decimalIndex;
@@ -122,7 +129,8 @@ std::string formatSections(double value, std::string_view pattern)
     while (static_cast<int>(fraction.size()) > s.minDecimals && fraction.back() == '0')
         fraction.pop_back();
     const auto firstSignificant = integerPart.find_first_not_of('0');
-    integerPart = firstSignificant == std::string::npos ? std::string() : integerPart.substr(firstSignificant);
+    integerPart =
+        firstSignificant == std::string::npos ? std::string() : integerPart.substr(firstSignificant);
     if (static_cast<int>(integerPart.size()) < s.minIntegerDigits)
         integerPart.insert(0, static_cast<std::size_t>(s.minIntegerDigits) - integerPart.size(), '0');
     if (s.grouping)

@@ -36,7 +36,10 @@ void EdArgilaExit(WindowState& window)
     window.setText("EdArgila2", window.text("EdArgila"));
 }
 
-void EdSMPExit(WindowState& window) { window.setText("Edit1", window.text("EdSMP")); }
+void EdSMPExit(WindowState& window)
+{
+    window.setText("Edit1", window.text("EdSMP"));
+}
 
 void EdALExit(WindowState& window)
 {
@@ -166,7 +169,10 @@ void EdKm3Exit(WindowState& window)
         window.setText("EdK", formatNumber(mehlich1Potassium(window.number("EdKm3")), "0.0"));
 }
 
-void ClasseCTC(WindowState& window) { window.setText("EdClasseCTC", ctcClass(window.number("EdCTC"))); }
+void ClasseCTC(WindowState& window)
+{
+    window.setText("EdClasseCTC", ctcClass(window.number("EdCTC")));
+}
 
 void registerInterpretationHandlers(WindowState& window)
 {

@@ -26,8 +26,14 @@ const char* ctcClass(double ctc)
     return "Muito alta";
 }
 
-double mehlich1Phosphorus(double pMehlich3, double clay) { return divide(pMehlich3, 2 - 0.02 * clay); }
+double mehlich1Phosphorus(double pMehlich3, double clay)
+{
+    return divide(pMehlich3, 2 - 0.02 * clay);
+}
 
-double mehlich1Potassium(double kMehlich3) { return kMehlich3 * 0.83; }
+double mehlich1Potassium(double kMehlich3)
+{
+    return kMehlich3 * 0.83;
+}
 
 } // namespace bulbicalc

@@ -22,14 +22,17 @@ struct KeyCase {
 
 class SmpKey : public testing::TestWithParam<KeyCase> {};
 
-TEST_P(SmpKey, IsTheIndexTruncatedToTenths) { EXPECT_EQ(smpKey(GetParam().smp), GetParam().key); }
+TEST_P(SmpKey, IsTheIndexTruncatedToTenths)
+{
+    EXPECT_EQ(smpKey(GetParam().smp), GetParam().key);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Liming, SmpKey,
-    testing::Values(KeyCase{5.3, 53}, KeyCase{5.35, 53}, KeyCase{5.39, 53}, KeyCase{5.4, 54}, KeyCase{4.4, 44},
-                    KeyCase{7.0, 70}, KeyCase{7.09, 70}, KeyCase{0.05, 0}, KeyCase{0, 0}, KeyCase{-0.05, 0},
-                    KeyCase{-5.3, -53}, KeyCase{-5.39, -53}, KeyCase{100, 1000}, KeyCase{1e20, 1000},
-                    KeyCase{-1e20, -1000}, KeyCase{1e300, 1000}, KeyCase{-1e300, -1000},
+    testing::Values(KeyCase{5.3, 53}, KeyCase{5.35, 53}, KeyCase{5.39, 53}, KeyCase{5.4, 54},
+                    KeyCase{4.4, 44}, KeyCase{7.0, 70}, KeyCase{7.09, 70}, KeyCase{0.05, 0}, KeyCase{0, 0},
+                    KeyCase{-0.05, 0}, KeyCase{-5.3, -53}, KeyCase{-5.39, -53}, KeyCase{100, 1000},
+                    KeyCase{1e20, 1000}, KeyCase{-1e20, -1000}, KeyCase{1e300, 1000}, KeyCase{-1e300, -1000},
                     // One unit in the last place below its tenths still reads them.
                     KeyCase{std::nextafter(5.3, 0.0), 53}, KeyCase{std::nextafter(6.0, 0.0), 60},
                     KeyCase{std::nextafter(std::nextafter(4.5, 0.0), 0.0), 45}));
@@ -53,17 +56,17 @@ struct SmpRow {
 };
 
 constexpr SmpRow kTable[] = {
-    {"4,4", "15,0", "21,0", "29,0"}, {"4,5", "12,5", "17,3", "24,0"}, {"4,6", "10,9", "15,1", "20,0"},
-    {"4,7", "9,6", "13,3", "17,5"},  {"4,8", "8,5", "11,9", "15,7"},  {"4,9", "7,7", "10,7", "14,2"},
-    {"5,0", "6,6", "9,9", "13,3"},   {"5,1", "6,0", "9,1", "12,3"},   {"5,2", "5,3", "8,3", "11,3"},
-    {"5,3", "4,8", "7,5", "10,4"},   {"5,4", "4,2", "6,8", "9,5"},    {"5,5", "3,7", "6,1", "8,6"},
-    {"5,6", "3,2", "5,4", "7,8"},    {"5,7", "2,8", "4,8", "7,0"},    {"5,8", "2,3", "4,2", "6,3"},
-    {"5,9", "2,0", "3,7", "5,6"},    {"6,0", "1,6", "3,2", "4,9"},    {"6,1", "1,3", "2,7", "4,3"},
-    {"6,2", "1,0", "2,2", "3,7"},    {"6,3", "0,8", "1,8", "3,1"},    {"6,4", "0,6", "1,4", "2,6"},
-    {"6,5", "0,4", "1,1", "2,1"},    {"6,6", "0,2", "0,8", "1,6"},    {"6,7", "0,0", "0,5", "1,2"},
-    {"6,8", "0,0", "0,3", "0,8"},    {"6,9", "0,0", "0,2", "0,5"},    {"7,0", "0,0", "0,0", "0,2"},
-    {"7,1", "0,0", "0,0", "0,0"},    {"4,3", "15,0", "21,0", "29,0"}, {"1E20", "0,0", "0,0", "0,0"},
-    {"-1E20", "15,0", "21,0", "29,0"}, {"5,35", "4,8", "7,5", "10,4"}, {"5,39", "4,8", "7,5", "10,4"},
+    {"4,4", "15,0", "21,0", "29,0"},   {"4,5", "12,5", "17,3", "24,0"}, {"4,6", "10,9", "15,1", "20,0"},
+    {"4,7", "9,6", "13,3", "17,5"},    {"4,8", "8,5", "11,9", "15,7"},  {"4,9", "7,7", "10,7", "14,2"},
+    {"5,0", "6,6", "9,9", "13,3"},     {"5,1", "6,0", "9,1", "12,3"},   {"5,2", "5,3", "8,3", "11,3"},
+    {"5,3", "4,8", "7,5", "10,4"},     {"5,4", "4,2", "6,8", "9,5"},    {"5,5", "3,7", "6,1", "8,6"},
+    {"5,6", "3,2", "5,4", "7,8"},      {"5,7", "2,8", "4,8", "7,0"},    {"5,8", "2,3", "4,2", "6,3"},
+    {"5,9", "2,0", "3,7", "5,6"},      {"6,0", "1,6", "3,2", "4,9"},    {"6,1", "1,3", "2,7", "4,3"},
+    {"6,2", "1,0", "2,2", "3,7"},      {"6,3", "0,8", "1,8", "3,1"},    {"6,4", "0,6", "1,4", "2,6"},
+    {"6,5", "0,4", "1,1", "2,1"},      {"6,6", "0,2", "0,8", "1,6"},    {"6,7", "0,0", "0,5", "1,2"},
+    {"6,8", "0,0", "0,3", "0,8"},      {"6,9", "0,0", "0,2", "0,5"},    {"7,0", "0,0", "0,0", "0,2"},
+    {"7,1", "0,0", "0,0", "0,0"},      {"4,3", "15,0", "21,0", "29,0"}, {"1E20", "0,0", "0,0", "0,0"},
+    {"-1E20", "15,0", "21,0", "29,0"}, {"5,35", "4,8", "7,5", "10,4"},  {"5,39", "4,8", "7,5", "10,4"},
 };
 
 TEST(CalcarioSMP, ReadsTheRowOfTheIndexInTheColumnOfTheTargetPh)
@@ -115,12 +118,13 @@ TEST_P(PoorlyBuffered, FollowsTheRegressionOfTheTargetPh)
     EXPECT_EQ(formatNumber(limeNeedPoorlyBuffered(c.organicMatter, c.al, c.ph), "0.00"), c.need);
 }
 
-INSTANTIATE_TEST_SUITE_P(Liming, PoorlyBuffered,
-                         testing::Values(NeedCase{0, 0, TargetPh::Ph60, "-0,52"}, NeedCase{0, 0, TargetPh::Ph55, "-0,65"},
-                                         NeedCase{0, 0, TargetPh::Ph65, "-0,12"},
-                                         NeedCase{2, 0.5, TargetPh::Ph55, "1,28"}, // -0,653 + 0,960 + 0,9685
-                                         NeedCase{2, 0.5, TargetPh::Ph60, "2,31"}, // -0,516 + 1,610 + 1,2175
-                                         NeedCase{2, 0.5, TargetPh::Ph65, "3,62"})); // -0,122 + 2,386 + 1,3565
+INSTANTIATE_TEST_SUITE_P(
+    Liming, PoorlyBuffered,
+    testing::Values(NeedCase{0, 0, TargetPh::Ph60, "-0,52"}, NeedCase{0, 0, TargetPh::Ph55, "-0,65"},
+                    NeedCase{0, 0, TargetPh::Ph65, "-0,12"},
+                    NeedCase{2, 0.5, TargetPh::Ph55, "1,28"},   // -0,653 + 0,960 + 0,9685
+                    NeedCase{2, 0.5, TargetPh::Ph60, "2,31"},   // -0,516 + 1,610 + 1,2175
+                    NeedCase{2, 0.5, TargetPh::Ph65, "3,62"})); // -0,122 + 2,386 + 1,3565
 
 TEST(LimingRules, FormulaLabelAndDesiredSaturationFollowTheTargetPh)
 {

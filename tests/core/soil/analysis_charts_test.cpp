@@ -31,29 +31,35 @@ TEST_P(SectionPattern, WritesTheValueAsThePatternAsks)
 
 constexpr const char* kMark = "#.0,;(#.##0,00)";
 
-INSTANTIATE_TEST_SUITE_P(
-    PieMarks, SectionPattern,
-    testing::Values(
-        // Zero and positive values: one decimal, no leading zero, grouping.
-        PatternCase{0.5, kMark, ",5"}, PatternCase{0, kMark, ",0"}, PatternCase{0.04, kMark, ",0"},
-        PatternCase{0.05, kMark, ",1"}, PatternCase{0.96, kMark, "1,0"}, PatternCase{2, kMark, "2,0"},
-        PatternCase{25, kMark, "25,0"}, PatternCase{12.25, kMark, "12,3"}, PatternCase{100, kMark, "100,0"},
-        PatternCase{1234.56, kMark, "1.234,6"}, PatternCase{1234567, kMark, "1.234.567,0"},
-        // Negative values: the second section, without the sign; its five
-        // decimal placeholders end in '0', so all five are written.
-        PatternCase{-2.5, kMark, "(2,50000)"}, PatternCase{-0.5, kMark, "(,50000)"},
-        PatternCase{-1234.5, kMark, "(1.234,50000)"}));
+INSTANTIATE_TEST_SUITE_P(PieMarks, SectionPattern,
+                         testing::Values(
+                             // Zero and positive values: one decimal, no leading zero, grouping.
+                             PatternCase{0.5, kMark, ",5"}, PatternCase{0, kMark, ",0"},
+                             PatternCase{0.04, kMark, ",0"}, PatternCase{0.05, kMark, ",1"},
+                             PatternCase{0.96, kMark, "1,0"}, PatternCase{2, kMark, "2,0"},
+                             PatternCase{25, kMark, "25,0"}, PatternCase{12.25, kMark, "12,3"},
+                             PatternCase{100, kMark, "100,0"}, PatternCase{1234.56, kMark, "1.234,6"},
+                             PatternCase{1234567, kMark, "1.234.567,0"},
+                             // Negative values: the second section, without the sign; its five
+                             // decimal placeholders end in '0', so all five are written.
+                             PatternCase{-2.5, kMark, "(2,50000)"}, PatternCase{-0.5, kMark, "(,50000)"},
+                             PatternCase{-1234.5, kMark, "(1.234,50000)"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    OtherPatterns, SectionPattern,
-    testing::Values(PatternCase{0.5, "0.00", "0,50"}, PatternCase{2.5, "#.##", "2,5"}, PatternCase{2, "#.##", "2"},
-                    PatternCase{5, "00.0", "05,0"}, PatternCase{-3, "0", "-3"}, PatternCase{-3, "0;", "-3"},
-                    PatternCase{0, "0.0;-0.0;nada", "nada"}, PatternCase{-1.25, "0.0;[0.0]", "[1,3]"},
-                    PatternCase{37.5, "0", "38"}));
+INSTANTIATE_TEST_SUITE_P(OtherPatterns, SectionPattern,
+                         testing::Values(PatternCase{0.5, "0.00", "0,50"}, PatternCase{2.5, "#.##", "2,5"},
+                                         PatternCase{2, "#.##", "2"}, PatternCase{5, "00.0", "05,0"},
+                                         PatternCase{-3, "0", "-3"}, PatternCase{-3, "0;", "-3"},
+                                         PatternCase{0, "0.0;-0.0;nada", "nada"},
+                                         PatternCase{-1.25, "0.0;[0.0]", "[1,3]"},
+                                         PatternCase{37.5, "0", "38"}));
 
-TEST(SectionPattern, RejectsTextBetweenPlaceholders) { EXPECT_THROW(formatSections(1, "0x0"), std::invalid_argument); }
+TEST(SectionPattern, RejectsTextBetweenPlaceholders)
+{
+    EXPECT_THROW(formatSections(1, "0x0"), std::invalid_argument);
+}
 
-void typeSaturations(WindowState& w, const char* k, const char* al, const char* ca, const char* mg, const char* h)
+void typeSaturations(WindowState& w, const char* k, const char* al, const char* ca, const char* mg,
+                     const char* h)
 {
     w.type("Edit42", k);
     w.type("Edit43", al);
@@ -78,8 +84,8 @@ TEST(AnalysisCharts, SlicesCarryLabelMarkColourAndValueInOrder)
         Colour colour;
         double value;
     } expected[] = {
-        {"K =", "K = 2,0", {128, 0, 128}, 2},      {"Al =", "Al = 5,0", {192, 192, 192}, 5},
-        {"Ca =", "Ca = 15,0", {0, 128, 0}, 15},    {"Mg =", "Mg = 10,0", {0, 255, 0}, 10},
+        {"K =", "K = 2,0", {128, 0, 128}, 2},   {"Al =", "Al = 5,0", {192, 192, 192}, 5},
+        {"Ca =", "Ca = 15,0", {0, 128, 0}, 15}, {"Mg =", "Mg = 10,0", {0, 255, 0}, 10},
         {"H= ", "H=  25,0", {0, 128, 128}, 25},
     };
     for (std::size_t i = 0; i < 5; ++i) {

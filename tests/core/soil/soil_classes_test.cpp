@@ -37,8 +37,9 @@ TEST_P(CtcClass, FollowsTheBandsOfCtc)
 }
 
 INSTANTIATE_TEST_SUITE_P(SoilClasses, CtcClass,
-                         testing::Values(ClassCase{0, "Baixa"}, ClassCase{7.5, "Baixa"}, ClassCase{7.51, "Média"},
-                                         ClassCase{15, "Média"}, ClassCase{15.01, "Alta"}, ClassCase{30, "Alta"},
+                         testing::Values(ClassCase{0, "Baixa"}, ClassCase{7.5, "Baixa"},
+                                         ClassCase{7.51, "Média"}, ClassCase{15, "Média"},
+                                         ClassCase{15.01, "Alta"}, ClassCase{30, "Alta"},
                                          ClassCase{30.1, "Muito alta"}, ClassCase{1e20, "Muito alta"}));
 
 TEST(Mehlich3, PhosphorusDependsOnClay)
