@@ -94,10 +94,16 @@ void ChartView::draw(const ChartData& data)
     if (isPie) {
         auto* pie = new QPieSeries;
         for (const auto& point : data.series.front().points) {
-            QPieSlice* slice = pie->append(qt(point.mark), point.y);
+            // Labels are drawn as rich text, which folds runs of blanks:
+            // keep the mark's blanks as they are written.
+            QString mark = qt(point.mark);
+            mark.replace(QStringLiteral("  "), QStringLiteral(" \u00A0"));
+            QPieSlice* slice = pie->append(mark, point.y);
             if (point.colour)
                 slice->setColor(toQColor(*point.colour));
-            slice->setLabelVisible(true);
+            // A slice of zero has no area: its mark would only pile up on
+            // the others.
+            slice->setLabelVisible(point.y != 0);
         }
         chart->addSeries(pie);
     } else if (isBar) {
@@ -113,6 +119,7 @@ void ChartView::draw(const ChartData& data)
         chart->addSeries(bars);
         auto* categories = new QBarCategoryAxis;
         categories->append(QString());
+        categories->setLabelsVisible(false);
         chart->addAxis(categories, Qt::AlignBottom);
         bars->attachAxis(categories);
         QAbstractAxis* vertical = valueAxis(data.vertical, false, data.series);
