@@ -5,12 +5,14 @@
 #include "core/doses/dose_handlers.h"
 #include "core/liming/liming.h"
 #include "core/soil/interpretation.h"
+#include "core/soil/municipalities.h"
 
 namespace bulbicalc {
 
 void registerHandlers(WindowState& window)
 {
     registerShellHandlers(window);
+    registerMunicipalityHandlers(window);
     registerInterpretationHandlers(window);
     registerDoseHandlers(window);
     registerCalendarHandlers(window);

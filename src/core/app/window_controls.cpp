@@ -1,6 +1,7 @@
 #include "core/app/window_controls.h"
 
 #include "core/app/window_state.h"
+#include "core/soil/municipalities.h"
 
 #include <initializer_list>
 #include <string>
@@ -89,7 +90,8 @@ void addDataEntryTab(Builder& b)
     Control& uf = b.add("CbUF", ControlKind::ComboBox, "SC");
     uf.items = {"RS", "SC", "PR", "outro"};
     uf.itemIndex = 1;
-    b.add("CBMuni", ControlKind::ComboBox); // the start-up list is written at start-up
+    // Before a state is chosen the municipality box holds its own SC list.
+    b.add("CBMuni", ControlKind::ComboBox).items = startupMunicipalities();
     b.edit("EdMatricula", "");
     // Soil analysis.
     b.edits({"EdDenomina", "EdLaudo", "EdArgila", "EdClasseArgila", "EdPH", "EdSMP", "EdP", "EdClasseP",

@@ -1,12 +1,20 @@
 #include "ui/doses/doses_page.h"
 
-#include "ui/app/tab_pages.h"
+#include "ui/app/tab_group.h"
+
+#include "ui_doses_tab.h"
 
 namespace bulbicalc::ui {
 
 QWidget* createDosesPage(QWidget* parent, const std::filesystem::path& /*dataDir*/)
 {
-    return createEmptyPage(parent);
+    auto* page = new QWidget(parent);
+    Ui::DosesTab form;
+    form.setupUi(page);
+    paintInMenuColour(form.grpTabSheet3);
+    nameSpinEdit(form.UpDown1, "Edit17");
+    nameSpinEdit(form.UpDown2, "Edit20");
+    return page;
 }
 
 } // namespace bulbicalc::ui
