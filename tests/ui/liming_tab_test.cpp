@@ -77,7 +77,6 @@ private Q_SLOTS:
     void formulasHintsAndChart();
     void everyControlOfTheTabHasItsWidget();
     void enterPressesTheDefaultButton();
-    void enterPressesTheBaseSaturationRule();
 
 private:
     std::unique_ptr<WindowFixture> fixture_;
@@ -247,49 +246,45 @@ void LimingTabTest::everyControlOfTheTabHasItsWidget()
     }
 }
 
-// What reaches the core when Enter is pressed, seen through probes on the
-// buttons of this tab that have no rule in this build.
+// Enter on a field or radio button of "Calagem" presses "&Calcular" of the
+// base-saturation method; on a button it presses that button.
 void LimingTabTest::enterPressesTheDefaultButton()
 {
-    std::map<std::string, int> presses;
-    for (const char* button : {"BitBtn6", "BitBtn8"}) {
-        if (core().hasClickHandler(button))
-            QSKIP("the liming rules are in this build; enterPressesTheBaseSaturationRule checks them");
-        core().onClick(button, [&presses, button](bulbicalc::WindowState&) { ++presses[button]; });
-    }
-    pressEnterOn("Edit1");
-    QCOMPARE(presses["BitBtn6"], 1);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Edit1"));
-    pressEnterOn("Edit11");
-    pressEnterOn("RadioButton5");
-    QCOMPARE(presses["BitBtn6"], 3);
-    // Enter on a button presses that button only.
-    pressEnterOn("BitBtn8");
-    QCOMPARE(presses["BitBtn8"], 1);
-    QCOMPARE(presses["BitBtn6"], 3);
-    // Shift+Enter is no default-button key.
-    pressEnterOn("Edit1", Qt::ShiftModifier);
-    QCOMPARE(presses["BitBtn6"], 3);
-    QCOMPARE(fixture_->boxes().errors, QStringList());
-}
-
-void LimingTabTest::enterPressesTheBaseSaturationRule()
-{
-    if (!core().hasClickHandler("BitBtn6") || !core().hasClickHandler("BitBtn5"))
-        QSKIP("the liming rules are not in this build");
     QVERIFY(core().isEmpty("Edit6"));
     pressEnterOn("Edit1");
+    fixture_->settle();
     QCOMPARE(fixture_->boxes().errors, QStringList{str("'' is not a valid floating point value")});
-    pressEnterOn("RadioButton8");
-    QCOMPARE(fixture_->boxes().errors.size(), 2);
-    // "&Adotar" of the SMP method copies its result; the base-saturation
-    // button is not pressed, so no new error.
-    auto* nc = fixture_->find<QLineEdit>("Edit2");
-    nc->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(nc, QStringLiteral("6,1"));
-    pressEnterOn("BitBtn5");
-    QCOMPARE(core().text("Edit10"), std::string("6,1"));
-    QCOMPARE(fixture_->boxes().errors.size(), 2);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Edit1"));
+
+    for (const auto& [field, text] : {std::pair{"Edit6", "10"}, std::pair{"Edit7", "40"}}) {
+        auto* edit = fixture_->find<QLineEdit>(field);
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(edit, str(text));
+    }
+    pressEnterOn("Edit11");
+    QCOMPARE(core().text("Edit9"), std::string("3,50"));
+    pressEnterOn("RadioButton9");
+    QCOMPARE(core().text("Edit9"), std::string("3,50"));
+    // The radio button of pH 6,5 set V2 to 85; Enter on it recalculates.
+    QTest::mouseClick(fixture_->find<QRadioButton>("RadioButton9"), Qt::LeftButton);
+    pressEnterOn("RadioButton9");
+    QCOMPARE(core().text("Edit9"), std::string("4,50"));
+
+    // Enter on another button presses that button only.
+    for (const auto& [field, text] : {std::pair{"Edit3", "2"}, std::pair{"Edit4", "0"}}) {
+        auto* edit = fixture_->find<QLineEdit>(field);
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(edit, str(text));
+    }
+    core().setText("Edit9", "");
+    pressEnterOn("BitBtn8");
+    QCOMPARE(core().text("Edit5"), std::string("1,09"));
+    QCOMPARE(core().text("Edit9"), std::string(""));
+    // Shift+Enter is no default-button key.
+    pressEnterOn("Edit1", Qt::ShiftModifier);
+    QCOMPARE(core().text("Edit9"), std::string(""));
+    fixture_->settle();
+    QCOMPARE(fixture_->boxes().errors.size(), 1);
 }
 
 QTEST_MAIN(LimingTabTest)
