@@ -75,6 +75,18 @@ QString joinLines(const std::vector<std::string>& lines)
     return list.join(QLatin1Char('\n'));
 }
 
+// A caption of several lines. The metric-compatible Tahoma has less line
+// spacing than its height, so plain lines would touch each other; as rich text
+// the lines get room, and pre-wrap keeps the caption's blanks.
+QString labelMarkup(std::string_view caption)
+{
+    const QString text = shownCaption(caption);
+    if (!text.contains(QLatin1Char('\n')))
+        return text;
+    return QStringLiteral("<p style=\"white-space:pre-wrap; line-height:125%\">") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 QString richText(const Control& c)
 {
     QString html = QStringLiteral("<html><body>");
@@ -355,8 +367,9 @@ void Binding::refreshControl(const Bound& bound)
         if (button->text() != shownCaption(c.text))
             button->setText(shownCaption(c.text));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text() != shownCaption(c.text))
-            label->setText(shownCaption(c.text));
+        const QString markup = labelMarkup(c.text);
+        if (label->text() != markup)
+            label->setText(markup);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         if (linesOf(memo->toPlainText()) != c.items)
             memo->setPlainText(joinLines(c.items));

@@ -93,6 +93,8 @@ void ChartView::draw(const ChartData& data)
     const bool isBar = !data.series.empty() && data.series.front().kind == SeriesKind::Bar;
     if (isPie) {
         auto* pie = new QPieSeries;
+        // Room around the pie for the marks outside it.
+        pie->setPieSize(0.5);
         for (const auto& point : data.series.front().points) {
             // Labels are drawn as rich text, which folds runs of blanks:
             // keep the mark's blanks as they are written.
@@ -104,6 +106,7 @@ void ChartView::draw(const ChartData& data)
             // A slice of zero has no area: its mark would only pile up on
             // the others.
             slice->setLabelVisible(point.y != 0);
+            slice->setLabelArmLengthFactor(0.08);
         }
         chart->addSeries(pie);
     } else if (isBar) {
