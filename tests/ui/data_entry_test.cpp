@@ -18,13 +18,12 @@
 #include <memory>
 
 using bulbicalc::ui::test::WindowFixture;
+using bulbicalc::ui::test::str;
+using bulbicalc::ui::test::groupPath;
+using bulbicalc::ui::test::buddyLabel;
 
 namespace {
 
-QString str(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 // The caption of the group box that holds `widget` most closely.
 QString groupOf(const QWidget* widget)
@@ -35,13 +34,12 @@ QString groupOf(const QWidget* widget)
     return {};
 }
 
+
 // The text of the label whose buddy is `widget`.
-QString labelOf(const QWidget* page, const QWidget* widget)
+QString labelText(const QWidget* page, const QWidget* widget)
 {
-    for (const QLabel* label : page->findChildren<QLabel*>())
-        if (label->buddy() == widget)
-            return label->text();
-    return {};
+    const QLabel* label = buddyLabel(page, widget);
+    return label ? label->text() : QString();
 }
 
 } // namespace
@@ -153,7 +151,7 @@ void DataEntryTest::fieldsHaveTheirLabelsAndGroups()
     auto* widget = page()->findChild<QWidget*>(field);
     QVERIFY2(widget, qPrintable(field));
     QVERIFY(qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget));
-    QCOMPARE(labelOf(page(), widget), label);
+    QCOMPARE(labelText(page(), widget), label);
     QCOMPARE(groupOf(widget), group);
     QVERIFY(widget->isVisible());
 }

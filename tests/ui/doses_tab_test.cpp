@@ -23,30 +23,14 @@
 
 using bulbicalc::ui::GridView;
 using bulbicalc::ui::test::WindowFixture;
+using bulbicalc::ui::test::str;
+using bulbicalc::ui::test::groupPath;
+using bulbicalc::ui::test::buddyLabel;
 
 namespace {
 
-QString str(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
-QString groupPath(const QWidget* widget)
-{
-    QStringList titles;
-    for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget())
-        if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty())
-            titles.prepend(group->title());
-    return titles.join(QLatin1Char('/'));
-}
 
-const QLabel* labelOf(const QWidget* page, const QWidget* widget)
-{
-    for (const QLabel* label : page->findChildren<QLabel*>())
-        if (label->buddy() == widget)
-            return label;
-    return nullptr;
-}
 
 QStringList shownRow(const GridView* grid, int row)
 {
@@ -120,7 +104,7 @@ void DosesTabTest::fieldsHaveTheirLabelsAndGroups()
     QFETCH(QString, initial);
     QWidget* widget = page()->findChild<QWidget*>(field);
     QVERIFY2(widget, qPrintable(field));
-    const QLabel* caption = labelOf(page(), widget);
+    const QLabel* caption = buddyLabel(page(), widget);
     QVERIFY(caption);
     QCOMPARE(caption->text(), label);
     QVERIFY(caption->width() >= caption->sizeHint().width());

@@ -20,32 +20,14 @@
 #include <string>
 
 using bulbicalc::ui::test::WindowFixture;
+using bulbicalc::ui::test::str;
+using bulbicalc::ui::test::groupPath;
+using bulbicalc::ui::test::buddyLabel;
 
 namespace {
 
-QString str(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
-// The captions of the group boxes around `widget`, outermost first, without
-// the tab's own untitled group.
-QString groupPath(const QWidget* widget)
-{
-    QStringList titles;
-    for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget())
-        if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty())
-            titles.prepend(group->title());
-    return titles.join(QLatin1Char('/'));
-}
 
-const QLabel* labelOf(const QWidget* page, const QWidget* widget)
-{
-    for (const QLabel* label : page->findChildren<QLabel*>())
-        if (label->buddy() == widget)
-            return label;
-    return nullptr;
-}
 
 const char* const kSmp = "Método SMP";
 const char* const kPoorlyBuffered = "Critérios para solos pouco tamponados";
@@ -144,7 +126,7 @@ void LimingTabTest::fieldsHaveTheirLabelsAndGroups()
     QFETCH(QString, initial);
     auto* edit = page()->findChild<QLineEdit*>(field);
     QVERIFY2(edit, qPrintable(field));
-    const QLabel* caption = labelOf(page(), edit);
+    const QLabel* caption = buddyLabel(page(), edit);
     QVERIFY(caption);
     QCOMPARE(caption->text(), label);
     QCOMPARE(groupPath(edit), groups);
@@ -217,8 +199,8 @@ void LimingTabTest::formulasHintsAndChart()
             saturationFormula = groupPath(label) == str(kSaturation);
     QVERIFY(saturationFormula);
 
-    QCOMPARE(labelOf(page(), fixture_->find<QWidget>("Edit2"))->toolTip(), str("Necessidade de calcário"));
-    QCOMPARE(labelOf(page(), fixture_->find<QWidget>("Edit9"))->toolTip(), str("Necessidade de calcário"));
+    QCOMPARE(buddyLabel(page(), fixture_->find<QWidget>("Edit2"))->toolTip(), str("Necessidade de calcário"));
+    QCOMPARE(buddyLabel(page(), fixture_->find<QWidget>("Edit9"))->toolTip(), str("Necessidade de calcário"));
     QGroupBox* poorlyBuffered = nullptr;
     for (QGroupBox* group : page()->findChildren<QGroupBox*>())
         if (group->title() == str(kPoorlyBuffered))

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QGroupBox>
 #include <QWidget>
 
 namespace bulbicalc::ui::test {
@@ -26,6 +27,25 @@ bool copyTree(const QString& source, const QString& target)
         }
     }
     return true;
+}
+
+QString str(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString groupPath(const QWidget* widget)
+{
+    QStringList titles;
+    for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget())
+        if (const auto* group = qobject_cast<const QGroupBox*>(w); group && !group->title().isEmpty())
+            titles.prepend(group->title());
+    return titles.join(QLatin1Char('/'));
+}
+
+const QLabel* buddyLabel(const QWidget* page, const QWidget* widget)
+{
+    for (const QLabel* label : page->findChildren<QLabel*>())
+        if (label->buddy() == widget)
+            return label;
+    return nullptr;
 }
 
 void prepareApplication() { installApplicationFont(); }

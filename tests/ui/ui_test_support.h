@@ -3,6 +3,7 @@
 #include "ui/app/dialogs.h"
 #include "ui/app/main_window.h"
 
+#include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,6 +51,16 @@ private:
     QTimer watchdog_;
     int unexpectedDialogs_ = 0;
 };
+
+// A QString of a UTF-8 literal.
+QString str(const char* utf8);
+
+// The captions of the group boxes around `widget`, outermost first, without
+// the untitled ones (the tab's own group).
+QString groupPath(const QWidget* widget);
+
+// The label of `page` whose buddy is `widget`, or null.
+const QLabel* buddyLabel(const QWidget* page, const QWidget* widget);
 
 // Copies a folder tree (the data folders) into `target`.
 bool copyTree(const QString& source, const QString& target);
