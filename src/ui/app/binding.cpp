@@ -159,6 +159,10 @@ void Binding::bindControl(const std::string& name, QWidget* widget)
         connect(spin, &QSpinBox::valueChanged, this, [&core, &boundary, name](int value) {
             boundary.run([&] { core.spin(name, value); });
         });
+        // The spin box holds the focus and the keys for its edit, which is the
+        // field of the key rules and of the tab's default button.
+        if (const std::string& buddy = core_.control(name).buddy; !buddy.empty())
+            watchKeysAndFocus(spin, buddy);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (kind == ControlKind::Button) {
             connect(button, &QAbstractButton::clicked, this, [&core, &boundary, name] {
