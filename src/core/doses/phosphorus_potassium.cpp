@@ -1,6 +1,7 @@
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
 #include "core/doses/doses.h"
+#include "core/doses/recommendation_table.h"
 
 #include <array>
 #include <string>
@@ -49,7 +50,10 @@ ClassAndDose classify(double content, const Limits& limits, const std::array<dou
 }
 
 // Doses grow by 3 kg/ha for every t/ha above 30, also from a zero base dose.
-double yieldCorrected(double dose, double yield) { return yield > 30 ? dose + 3 * (yield - 30) : dose; }
+double yieldCorrected(double dose, double yield)
+{
+    return yield > 30 ? dose + 3 * (yield - 30) : dose;
+}
 
 } // namespace
 
@@ -66,7 +70,11 @@ void ClasseP(WindowState& window)
     if (n.P > 3 * n.Lm3P)
         dose = 0;
     dose = yieldCorrected(dose, window.number("EdProducao"));
-    window.setText("Edit18", formatNumber(dose, "0,0"));
+    const std::string doseText = formatNumber(dose, "0,0");
+    window.setText("Edit18", doseText);
+    // Published even when the text did not change (the field starts at "80"):
+    // a computed dose always reaches the recommendation table.
+    publishFirstParcelaDose(window, Nutrient::P2O5, doseText);
     window.setText("BtObsP", "");
     if (dose <= 120)
         window.setText("BtObsP", "Pode aplicar toda dose no sulco de semeadura,\r"

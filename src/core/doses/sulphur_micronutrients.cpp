@@ -1,6 +1,7 @@
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
 #include "core/doses/doses.h"
+#include "core/doses/recommendation_table.h"
 
 #include <string>
 
@@ -39,7 +40,8 @@ void DoseS(WindowState& window)
     n.S = window.number("EdS");
     const std::string dose = formatNumber(sulphurDose(window.isChecked("RadioButton21"), n.S), "0.0");
     window.setText("Edit22", dose);
-    window.grid("rstga3").setCell(5, 1, dose);
+    // Published even when the text did not change, like the P2O5 dose.
+    publishFirstParcelaDose(window, Nutrient::S, dose);
 }
 
 void DoseZn(WindowState& window)

@@ -14,12 +14,17 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace bulbicalc::ui {
 namespace {
 
-QColor toQColor(const Colour& c) { return QColor(c.red, c.green, c.blue); }
+QColor toQColor(const Colour& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 QAbstractAxis* valueAxis(const ChartAxis& axis, bool labelsFromPoints, const std::vector<ChartSeries>& series)
 {
@@ -27,10 +32,24 @@ QAbstractAxis* valueAxis(const ChartAxis& axis, bool labelsFromPoints, const std
         auto* categories = new QCategoryAxis;
         categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         categories->setRange(axis.minimum, axis.maximum);
+        categories->setStartValue(axis.minimum);
+        // A category axis takes its labels in rising order of value, each label
+        // once: sort the labelled points by x; a label on a value already
+        // labelled, or a label already shown, is left out.
+        std::vector<const ChartPoint*> labelled;
         for (const auto& s : series)
             for (const auto& point : s.points)
                 if (!point.label.empty())
-                    categories->append(qt(point.label), point.x);
+                    labelled.push_back(&point);
+        std::stable_sort(labelled.begin(), labelled.end(),
+                         [](const ChartPoint* a, const ChartPoint* b) { return a->x < b->x; });
+        for (const ChartPoint* point : labelled) {
+            const QString label = qt(point->label);
+            const bool rises = categories->count() == 0 ||
+                               point->x > categories->endValue(categories->categoriesLabels().constLast());
+            if (rises && !categories->categoriesLabels().contains(label))
+                categories->append(label, point->x);
+        }
         categories->setTitleText(qt(axis.title));
         categories->setLabelsAngle(axis.labelAngle);
         return categories;
@@ -75,10 +94,16 @@ void ChartView::draw(const ChartData& data)
     if (isPie) {
         auto* pie = new QPieSeries;
         for (const auto& point : data.series.front().points) {
-            QPieSlice* slice = pie->append(qt(point.mark), point.y);
+            // Labels are drawn as rich text, which folds runs of blanks:
+            // keep the mark's blanks as they are written.
+            QString mark = qt(point.mark);
+            mark.replace(QStringLiteral("  "), QStringLiteral(" \u00A0"));
+            QPieSlice* slice = pie->append(mark, point.y);
             if (point.colour)
                 slice->setColor(toQColor(*point.colour));
-            slice->setLabelVisible(true);
+            // A slice of zero has no area: its mark would only pile up on
+            // the others.
+            slice->setLabelVisible(point.y != 0);
         }
         chart->addSeries(pie);
     } else if (isBar) {
@@ -94,6 +119,7 @@ void ChartView::draw(const ChartData& data)
         chart->addSeries(bars);
         auto* categories = new QBarCategoryAxis;
         categories->append(QString());
+        categories->setLabelsVisible(false);
         chart->addAxis(categories, Qt::AlignBottom);
         bars->attachAxis(categories);
         QAbstractAxis* vertical = valueAxis(data.vertical, false, data.series);
