@@ -81,11 +81,13 @@ QString richText(const Control& c)
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         const LineFormat f = i < c.lineFormats.size() ? c.lineFormats[i] : LineFormat{};
         QString line = qt(c.items[i]).toHtmlEscaped();
+        // An empty line keeps its height; underlining its placeholder blank
+        // would draw a stray dash.
         if (line.isEmpty())
             line = QStringLiteral("&nbsp;");
-        if (f.bold)
+        else if (f.bold)
             line = QStringLiteral("<b>") + line + QStringLiteral("</b>");
-        if (f.underline)
+        if (f.underline && !c.items[i].empty())
             line = QStringLiteral("<u>") + line + QStringLiteral("</u>");
         html += QStringLiteral("<p style=\"margin:0; color:rgb(%1,%2,%3)\">%4</p>")
                     .arg(f.colour.red)
