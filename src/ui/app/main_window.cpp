@@ -57,7 +57,14 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
         boundary_->queueError(qt(*core_->startupError()));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The widgets refer to the core: an open cell editor still commits its
+    // text while it is destroyed. So they go first, while the core is alive,
+    // and no refresh runs once they are gone.
+    boundary_->setRefresh({});
+    delete takeCentralWidget();
+}
 
 QWidget* MainWindow::createBottomBar()
 {
