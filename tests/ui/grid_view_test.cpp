@@ -192,10 +192,18 @@ void GridViewTest::titlesShowOverOtherCellTexts_data()
     QTest::addColumn<QString>("written"); // written into the row-0 cell first; empty: as at start
     QTest::addColumn<QString>("cellText");
     // At start the fertiliser grid's row-0 cells read otherwise than its titles.
-    QTest::newRow("fertilisers at start") << "rStgaMeusAdubos" << 8 << "Parc 3" << "" << "Par 3";
-    QTest::newRow("fertilisers, price") << "rStgaMeusAdubos" << 5 << "RS/kg" << "" << "R$/Kg";
-    QTest::newRow("difference") << "RstgaFalta" << 2 << "Par. 2" << "Parcela 2" << "Parcela 2";
-    QTest::newRow("N split") << "rstga1" << 0 << "Parcela" << "Par 1" << "Par 1";
+    QTest::newRow("fertilisers at start") << "rStgaMeusAdubos" << 8 << "Parc 3"
+                                          << ""
+                                          << "Par 3";
+    QTest::newRow("fertilisers, price") << "rStgaMeusAdubos" << 5 << "RS/kg"
+                                        << ""
+                                        << "R$/Kg";
+    QTest::newRow("difference") << "RstgaFalta" << 2 << "Par. 2"
+                                << "Parcela 2"
+                                << "Parcela 2";
+    QTest::newRow("N split") << "rstga1" << 0 << "Parcela"
+                             << "Par 1"
+                             << "Par 1";
 }
 
 void GridViewTest::titlesShowOverOtherCellTexts()

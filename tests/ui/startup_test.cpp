@@ -45,7 +45,10 @@ using bulbicalc::ui::test::WindowFixture;
 
 namespace {
 
-QString str(const char* utf8) { return QString::fromUtf8(utf8); }
+QString str(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 QStringList strs(std::initializer_list<const char*> texts)
 {
@@ -95,17 +98,28 @@ bool isWidgetOfKind(const QWidget* widget, ControlKind kind)
 {
     switch (kind) {
     case ControlKind::Edit:
-    case ControlKind::MaskEdit: return qobject_cast<const QLineEdit*>(widget) != nullptr;
-    case ControlKind::Label: return qobject_cast<const QLabel*>(widget) != nullptr;
-    case ControlKind::Button: return qobject_cast<const QPushButton*>(widget) != nullptr;
-    case ControlKind::RadioButton: return qobject_cast<const QRadioButton*>(widget) != nullptr;
-    case ControlKind::SpinButton: return qobject_cast<const QSpinBox*>(widget) != nullptr;
-    case ControlKind::Memo: return qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
-    case ControlKind::CheckListBox: return qobject_cast<const QListWidget*>(widget) != nullptr;
-    case ControlKind::DatePicker: return qobject_cast<const QDateEdit*>(widget) != nullptr;
-    case ControlKind::Image: return qobject_cast<const PictureFrame*>(widget) != nullptr;
-    case ControlKind::RichEdit: return qobject_cast<const QTextEdit*>(widget) != nullptr;
-    case ControlKind::ComboBox: return false;
+    case ControlKind::MaskEdit:
+        return qobject_cast<const QLineEdit*>(widget) != nullptr;
+    case ControlKind::Label:
+        return qobject_cast<const QLabel*>(widget) != nullptr;
+    case ControlKind::Button:
+        return qobject_cast<const QPushButton*>(widget) != nullptr;
+    case ControlKind::RadioButton:
+        return qobject_cast<const QRadioButton*>(widget) != nullptr;
+    case ControlKind::SpinButton:
+        return qobject_cast<const QSpinBox*>(widget) != nullptr;
+    case ControlKind::Memo:
+        return qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
+    case ControlKind::CheckListBox:
+        return qobject_cast<const QListWidget*>(widget) != nullptr;
+    case ControlKind::DatePicker:
+        return qobject_cast<const QDateEdit*>(widget) != nullptr;
+    case ControlKind::Image:
+        return qobject_cast<const PictureFrame*>(widget) != nullptr;
+    case ControlKind::RichEdit:
+        return qobject_cast<const QTextEdit*>(widget) != nullptr;
+    case ControlKind::ComboBox:
+        return false;
     }
     return false;
 }
@@ -143,10 +157,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<WindowFixture> fixture_;
 
-    GridView* gridView(const QString& name)
-    {
-        return fixture_->window().findChild<GridView*>(name);
-    }
+    GridView* gridView(const QString& name) { return fixture_->window().findChild<GridView*>(name); }
 
     // The tab sheet a widget sits on.
     QString pageOf(const QWidget* widget)
@@ -174,9 +185,9 @@ void StartupTest::tabRowShowsNineTabsAndTheFirstIsActive()
         shownCaptions << tabs.tabText(i);
         shownSheets << tabs.widget(i)->objectName();
     }
-    QCOMPARE(shownCaptions, strs({"Entrada de dados", "Calagem", "Doses Macro e Micro", "Definição adubação ",
-                                  "Calendário de adubação", "Relatórios", "Selecionar Adubos", "Fotos",
-                                  "Sobre"}));
+    QCOMPARE(shownCaptions,
+             strs({"Entrada de dados", "Calagem", "Doses Macro e Micro", "Definição adubação ",
+                   "Calendário de adubação", "Relatórios", "Selecionar Adubos", "Fotos", "Sobre"}));
     QCOMPARE(shownSheets, strs({"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet10", "TabSheet5", "TabSheet6",
                                 "TabSheet9", "TabSheet8", "TabSheet7"}));
 
@@ -236,7 +247,8 @@ void StartupTest::gridsHaveTheirSizesWidthsAndHeadings_data()
     QTest::newRow("rstga2") << "rstga2" << 4 << 4 << QList<int>{70, 70, 70, 70} << 0
                             << strs({"Parcela", "Época", "Quant.(%)", "Quant.(kg)"}) << true << "";
     QTest::newRow("rstga3") << "rstga3" << 6 << 5 << QList<int>{50, 120, 80, 80, 80, 75} << 0
-                            << strs({"Parcela", "Época", "N (kg/ha)", "P2O5 (kg/ha)", "K2O (kg/ha)", "S (kg/ha)"})
+                            << strs({"Parcela", "Época", "N (kg/ha)", "P2O5 (kg/ha)", "K2O (kg/ha)",
+                                     "S (kg/ha)"})
                             << true << "";
     QTest::newRow("StgaAdubos") << "StgaAdubos" << 6 << 2 << QList<int>{200, 64, 64, 64, 64, 64} << 0
                                 << strs({"Adubo", "N(%)", "P2O5(%)", "K2O(%)", "S(%)", "R$"}) << true << "";
@@ -244,14 +256,19 @@ void StartupTest::gridsHaveTheirSizesWidthsAndHeadings_data()
                                     << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true
                                     << "LCCCC";
     QTest::newRow("rstgaAplica") << "rstgaAplica" << 5 << 5 << QList<int>{60, 50, 50, 50, 50} << 18
-                                 << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true << "LLLLL";
+                                 << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true
+                                 << "LLLLL";
     QTest::newRow("RstgaFalta") << "RstgaFalta" << 5 << 5 << QList<int>{56, 48, 48, 48, 48} << 18
-                                << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true << "LCCCC";
-    QTest::newRow("rStgaMeusAdubos")
-        << "rStgaMeusAdubos" << 11 << 5 << QList<int>{180, 30, 30, 30, 30, 50, 50, 50, 50, 50, 90} << 0
-        << strs({"Adubo", "N", "P", "K", "S", "RS/kg", "Par 1", "Par 2", "Parc 3", "Par 4", "Par 5"}) << true << "";
-    QTest::newRow("RstgaResumoParcela") << "RstgaResumoParcela" << 4 << 5 << QList<int>{45, 180, 60, 80} << 20
-                                        << strs({"Parcela", "Adubo", "Kg/ha", "total (Kg)"}) << false << "CLRR";
+                                << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true
+                                << "LCCCC";
+    QTest::newRow("rStgaMeusAdubos") << "rStgaMeusAdubos" << 11 << 5
+                                     << QList<int>{180, 30, 30, 30, 30, 50, 50, 50, 50, 50, 90} << 0
+                                     << strs({"Adubo", "N", "P", "K", "S", "RS/kg", "Par 1", "Par 2",
+                                              "Parc 3", "Par 4", "Par 5"})
+                                     << true << "";
+    QTest::newRow("RstgaResumoParcela")
+        << "RstgaResumoParcela" << 4 << 5 << QList<int>{45, 180, 60, 80} << 20
+        << strs({"Parcela", "Adubo", "Kg/ha", "total (Kg)"}) << false << "CLRR";
     QTest::newRow("rstgaResumoTotal")
         << "rstgaResumoTotal" << 6 << 5 << QList<int>{35, 180, 60, 80, 90, 90} << 20
         << strs({"Item", "Adubo", "kg/ha", "RS/ha", "Total (kg)", "Total (R$)"}) << false << "CLRRRR";
@@ -340,7 +357,8 @@ void StartupTest::nutrientGridsHoldTheirLabelsAndAppliedZeros()
     const auto* recommended = gridView(QStringLiteral("rstgaRecomenda"))->gridModel();
     for (int col = 1; col <= 4; ++col)
         for (int row = 1; row <= 4; ++row) {
-            QCOMPARE(applied->data(applied->index(row, col), Qt::DisplayRole).toString(), QStringLiteral("0,0"));
+            QCOMPARE(applied->data(applied->index(row, col), Qt::DisplayRole).toString(),
+                     QStringLiteral("0,0"));
             QCOMPARE(recommended->data(recommended->index(row, col), Qt::DisplayRole).toString(), QString());
         }
 }
@@ -389,40 +407,69 @@ void StartupTest::captionsAndGroups_data()
     QTest::addColumn<QString>("group");   // the titled group boxes around it
 
     // Workbench.
-    QTest::newRow("rstgaRecomenda") << "rstgaRecomenda" << "" << str("Recomendação");
-    QTest::newRow("rstgaAplica") << "rstgaAplica" << "" << "Aplicado";
-    QTest::newRow("RstgaFalta") << "RstgaFalta" << "" << str("Diferença");
-    QTest::newRow("rStgaMeusAdubos") << "rStgaMeusAdubos" << "" << "Adubos Selecionados";
-    QTest::newRow("UpDown4") << "UpDown4" << "" << "Adubos Selecionados";
-    QTest::newRow("BitBtn97") << "BitBtn97" << "&Limpar a parcela" << "Adubos Selecionados";
-    QTest::newRow("BitBtn111") << "BitBtn111" << "&Limpar todas parcelas" << "Adubos Selecionados";
-    QTest::newRow("RstgaResumoParcela") << "RstgaResumoParcela" << "" << "Resumo por parcela";
-    QTest::newRow("rstgaResumoTotal") << "rstgaResumoTotal" << "" << "Resumo total";
-    QTest::newRow("Edit44") << "Edit44" << "Custo por ha (R$)" << "Resumo total";
+    QTest::newRow("rstgaRecomenda") << "rstgaRecomenda"
+                                    << "" << str("Recomendação");
+    QTest::newRow("rstgaAplica") << "rstgaAplica"
+                                 << ""
+                                 << "Aplicado";
+    QTest::newRow("RstgaFalta") << "RstgaFalta"
+                                << "" << str("Diferença");
+    QTest::newRow("rStgaMeusAdubos") << "rStgaMeusAdubos"
+                                     << ""
+                                     << "Adubos Selecionados";
+    QTest::newRow("UpDown4") << "UpDown4"
+                             << ""
+                             << "Adubos Selecionados";
+    QTest::newRow("BitBtn97") << "BitBtn97"
+                              << "&Limpar a parcela"
+                              << "Adubos Selecionados";
+    QTest::newRow("BitBtn111") << "BitBtn111"
+                               << "&Limpar todas parcelas"
+                               << "Adubos Selecionados";
+    QTest::newRow("RstgaResumoParcela") << "RstgaResumoParcela"
+                                        << ""
+                                        << "Resumo por parcela";
+    QTest::newRow("rstgaResumoTotal") << "rstgaResumoTotal"
+                                      << ""
+                                      << "Resumo total";
+    QTest::newRow("Edit44") << "Edit44"
+                            << "Custo por ha (R$)"
+                            << "Resumo total";
     QTest::newRow("Edit45") << "Edit45" << str("Custo na área total (R$)") << "Resumo total";
-    QTest::newRow("RadioButton23") << "RadioButton23" << "Exibir" << str("Preço do adubo");
-    QTest::newRow("RadioButton24") << "RadioButton24" << "Ocultar" << str("Preço do adubo");
+    QTest::newRow("RadioButton23") << "RadioButton23"
+                                   << "Exibir" << str("Preço do adubo");
+    QTest::newRow("RadioButton24") << "RadioButton24"
+                                   << "Ocultar" << str("Preço do adubo");
     // Calendar.
-    QTest::newRow("DateTimePicker2") << "DateTimePicker2" << "Data de Plantio" << str("Opções do Gráfico");
+    QTest::newRow("DateTimePicker2") << "DateTimePicker2"
+                                     << "Data de Plantio" << str("Opções do Gráfico");
     QTest::newRow("RadioButton18") << "RadioButton18" << str("Dias após plantio") << str("Opções do Gráfico");
-    QTest::newRow("RadioButton19") << "RadioButton19" << "Data" << str("Opções do Gráfico");
-    QTest::newRow("stga1") << "stga1" << "" << "";
+    QTest::newRow("RadioButton19") << "RadioButton19"
+                                   << "Data" << str("Opções do Gráfico");
+    QTest::newRow("stga1") << "stga1"
+                           << ""
+                           << "";
     // Reports.
     QTest::newRow("Edit21") << "Edit21" << str("Nome do técnico responsável/CREA") << "";
     QTest::newRow("BitBtn12") << "BitBtn12" << str("&Recomendações gerais") << "";
-    QTest::newRow("BitBtn11") << "BitBtn11" << "&Limpar" << "";
+    QTest::newRow("BitBtn11") << "BitBtn11"
+                              << "&Limpar"
+                              << "";
     QTest::newRow("BitBtn80") << "BitBtn80" << str("Relatório *.&txt") << "";
     QTest::newRow("BitBtn105") << "BitBtn105" << str("Relatório *.&pdf") << "";
     QTest::newRow("BitBtn108") << "BitBtn108" << str("Relatório *.&xls") << "";
     // Selection.
-    QTest::newRow("rCheckListBox1") << "rCheckListBox1"
-                                    << str("Selecione os adubos a serem usados na recomendação (ADUBO N P205 K20 S)")
-                                    << "";
-    QTest::newRow("StgaAdubos") << "StgaAdubos"
-                                << "Lista de adubos cadastrados nos arquivos AdubosMinerais.txt e AdubosOrganicos.txt"
-                                << "";
+    QTest::newRow("rCheckListBox1")
+        << "rCheckListBox1" << str("Selecione os adubos a serem usados na recomendação (ADUBO N P205 K20 S)")
+        << "";
+    QTest::newRow("StgaAdubos")
+        << "StgaAdubos"
+        << "Lista de adubos cadastrados nos arquivos AdubosMinerais.txt e AdubosOrganicos.txt"
+        << "";
     // Photos.
-    QTest::newRow("Label48") << "Label48" << "Fotos 1/8" << "";
+    QTest::newRow("Label48") << "Label48"
+                             << "Fotos 1/8"
+                             << "";
     QTest::newRow("Label66") << "Label66" << str("Deficiência de Manganês") << "";
 }
 
@@ -449,9 +496,8 @@ void StartupTest::captionsAndGroups()
         shown = label->text();
     QCOMPARE(shown, caption);
     // A label or a button shows its whole caption.
-    const QWidget* captioned = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)
-                                   ? widget
-                                   : labelOf(widget);
+    const QWidget* captioned =
+        qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget) ? widget : labelOf(widget);
     QVERIFY(captioned->width() >= captioned->sizeHint().width() ||
             captioned->width() >= captioned->minimumSizeHint().width());
 }
@@ -466,12 +512,14 @@ void StartupTest::differencePanelCoversTheAppliedPanel()
     auto* recommended = fixture_->find<GridView>("rstgaRecomenda");
     QVERIFY(applied && difference && recommended);
     const QWidget* page = tabs.currentWidget();
-    const QRect appliedBox(applied->parentWidget()->mapTo(page, QPoint(0, 0)), applied->parentWidget()->size());
+    const QRect appliedBox(applied->parentWidget()->mapTo(page, QPoint(0, 0)),
+                           applied->parentWidget()->size());
     const QRect differenceBox(difference->parentWidget()->mapTo(page, QPoint(0, 0)),
                               difference->parentWidget()->size());
     // "Diferença" lies over "Aplicado", leaving only a sliver of it.
     const QRect covered = appliedBox.intersected(differenceBox);
-    const double share = double(covered.width()) * covered.height() / (double(appliedBox.width()) * appliedBox.height());
+    const double share =
+        double(covered.width()) * covered.height() / (double(appliedBox.width()) * appliedBox.height());
     QVERIFY2(share > 0.9 && share < 1.0, qPrintable(QString::number(share)));
     QVERIFY(difference->parentWidget()->autoFillBackground());
     // What the user sees at the applied grid's centre is the difference grid.
