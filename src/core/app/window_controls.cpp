@@ -314,8 +314,10 @@ ChartData calendarChart()
 {
     ChartData chart;
     chart.title = "Calendário de Adubação";
-    chart.horizontal = ChartAxis{-10, 140, 0, "Dias após o plantio", true, 90, false};
-    chart.vertical = ChartAxis{30, 70, 0, "", true, 0, false};
+    // Before the first drawing the empty chart already has the drawn chart's
+    // axes: a grid line every 10 days and every 10 units.
+    chart.horizontal = ChartAxis{-10, 140, 10, "Dias após o plantio", true, 90, false};
+    chart.vertical = ChartAxis{30, 70, 10, "", true, 0, false};
     chart.series.push_back(ChartSeries{SeriesKind::Points, "", Colour{0, 128, 192}, {}});
     for (Colour c : {colours::kGreen, colours::kBlue, colours::kPurple, colours::kPurple, colours::kPurple})
         chart.series.push_back(ChartSeries{SeriesKind::Rectangle, "", c, {}});

@@ -93,11 +93,13 @@ QString richText(const Control& c)
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         const LineFormat f = i < c.lineFormats.size() ? c.lineFormats[i] : LineFormat{};
         QString line = qt(c.items[i]).toHtmlEscaped();
+        // An empty line keeps its height; underlining its placeholder blank
+        // would draw a stray dash.
         if (line.isEmpty())
             line = QStringLiteral("&nbsp;");
-        if (f.bold)
+        else if (f.bold)
             line = QStringLiteral("<b>") + line + QStringLiteral("</b>");
-        if (f.underline)
+        if (f.underline && !c.items[i].empty())
             line = QStringLiteral("<u>") + line + QStringLiteral("</u>");
         html += QStringLiteral("<p style=\"margin:0; color:rgb(%1,%2,%3)\">%4</p>")
                     .arg(f.colour.red)
@@ -171,6 +173,10 @@ void Binding::bindControl(const std::string& name, QWidget* widget)
         connect(spin, &QSpinBox::valueChanged, this, [&core, &boundary, name](int value) {
             boundary.run([&] { core.spin(name, value); });
         });
+        // The spin box holds the focus and the keys for its edit, which is the
+        // field of the key rules and of the tab's default button.
+        if (const std::string& buddy = core_.control(name).buddy; !buddy.empty())
+            watchKeysAndFocus(spin, buddy);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (kind == ControlKind::Button) {
             connect(button, &QAbstractButton::clicked, this, [&core, &boundary, name] {

@@ -9,10 +9,13 @@ namespace bulbicalc::ui {
 
 void installApplicationFont()
 {
-    // Wine keeps its fonts outside fontconfig's folders.
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-        if (QFile::exists(QString::fromLatin1(file)))
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    // Wine keeps its fonts outside fontconfig's folders. Only the regular face
+    // is loaded: Wine's bold Tahoma draws thin, widely spaced glyphs at the
+    // window's sizes, while the bold that Qt makes from the regular face looks
+    // like Tahoma Bold.
+    const QString regular = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFile::exists(regular))
+        QFontDatabase::addApplicationFont(regular);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(9);
     font.setStyleHint(QFont::SansSerif);

@@ -28,6 +28,17 @@ public:
         return editor;
     }
 
+    // The editor takes the cell's text when it opens. Every event refreshes
+    // the whole grid, typing included; filling the editor again then would
+    // throw away what the user has typed so far.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        if (editor->property("bulbicalcFilled").toBool())
+            return;
+        editor->setProperty("bulbicalcFilled", true);
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress) {

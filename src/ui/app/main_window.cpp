@@ -4,11 +4,14 @@
 #include "core/app/window_state.h"
 #include "ui/app/binding.h"
 #include "ui/app/event_boundary.h"
+#include "ui/app/grid_view.h"
 #include "ui/app/qt_text.h"
 #include "ui/app/tab_pages.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -41,17 +44,27 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
 
     binding_ = new Binding(*core_, *boundary_, this);
     binding_->bind(this);
+    bindGridMenus();
     boundary_->setRefresh([this] { binding_->refresh(); });
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         core_->setActiveTab(utf8(tabs_->widget(index)->objectName()));
     });
+    // The client area at 96 dpi; the frame comes on top of it.
     resize(1324, 661);
+    centreOnScreen();
     if (core_->startupError())
         boundary_->queueError(qt(*core_->startupError()));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The widgets refer to the core: an open cell editor still commits its
+    // text while it is destroyed. So they go first, while the core is alive,
+    // and no refresh runs once they are gone.
+    boundary_->setRefresh({});
+    delete takeCentralWidget();
+}
 
 QWidget* MainWindow::createBottomBar()
 {
@@ -72,6 +85,31 @@ QWidget* MainWindow::createBottomBar()
     // "&Fechar" closes at once: no question, nothing saved.
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     return panel;
+}
+
+// A grid's popup menu is a QMenu child of its view; each action carries the
+// caption of its command in its data. The command acts on the grid's current
+// cell; an action whose command the core does not have does nothing.
+void MainWindow::bindGridMenus()
+{
+    for (GridView* view : findChildren<GridView*>()) {
+        const std::string grid = utf8(view->objectName());
+        if (!core_->hasGrid(grid))
+            continue;
+        for (QMenu* menu : view->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+            for (QAction* action : menu->actions()) {
+                const std::string command = utf8(action->data().toString());
+                connect(action, &QAction::triggered, this, [this, grid, command] {
+                    if (!core_->hasMenuCommand(grid, command))
+                        return;
+                    const Grid& g = core_->grid(grid);
+                    const int col = g.currentCol();
+                    const int row = g.currentRow();
+                    boundary_->run([&] { core_->menu(grid, col, row, command); });
+                });
+            }
+        }
+    }
 }
 
 void MainWindow::setDialogPresenter(DialogPresenter* presenter)

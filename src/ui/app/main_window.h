@@ -48,6 +48,7 @@ private:
     Binding* binding_ = nullptr;
 
     QWidget* createBottomBar();
+    void bindGridMenus();
 };
 
 } // namespace bulbicalc::ui

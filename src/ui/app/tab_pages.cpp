@@ -11,11 +11,27 @@
 #include "ui/about/photos_page.h"
 #include "ui/about/about_page.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QPalette>
 #include <QVBoxLayout>
 #include <QWidget>
 
 namespace bulbicalc::ui {
+namespace {
+
+// Each tab sheet is filled by one group box painted in the system's menu
+// colour; the controls on it take the same background.
+void paintInMenuColour(QGroupBox* group)
+{
+    QPalette palette = group->palette();
+    palette.setBrush(QPalette::Window, QApplication::palette("QMenu").brush(QPalette::Window));
+    group->setPalette(palette);
+    group->setBackgroundRole(QPalette::Window);
+    group->setAutoFillBackground(true);
+}
+
+} // namespace
 
 QWidget* createTabPage(std::string_view tabSheet, QWidget* parent, const std::filesystem::path& dataDir)
 {
@@ -39,6 +55,8 @@ QWidget* createTabPage(std::string_view tabSheet, QWidget* parent, const std::fi
     if (!page)
         page = createEmptyPage(parent);
     page->setObjectName(QString::fromUtf8(tabSheet.data(), static_cast<qsizetype>(tabSheet.size())));
+    for (QGroupBox* group : page->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+        paintInMenuColour(group);
     return page;
 }
 
@@ -46,9 +64,7 @@ QWidget* createEmptyPage(QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
-    auto* group = new QGroupBox(page);
-    group->setAutoFillBackground(true);
-    layout->addWidget(group);
+    layout->addWidget(new QGroupBox(page));
     return page;
 }
 

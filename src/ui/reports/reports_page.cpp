@@ -1,12 +1,15 @@
 #include "ui/reports/reports_page.h"
 
-#include "ui/app/tab_pages.h"
+#include "ui/reports/ui_reports_page.h"
 
 namespace bulbicalc::ui {
 
 QWidget* createReportsPage(QWidget* parent, const std::filesystem::path& /*dataDir*/)
 {
-    return createEmptyPage(parent);
+    auto* page = new QWidget(parent);
+    Ui::ReportsPage form;
+    form.setupUi(page);
+    return page;
 }
 
 } // namespace bulbicalc::ui
