@@ -1,5 +1,6 @@
 #include "ui/about/photos_page.h"
 
+#include "ui/app/tab_group.h"
 #include "ui/about/ui_photos_page.h"
 
 #include <QLineEdit>
@@ -14,9 +15,7 @@ QWidget* createPhotosPage(QWidget* parent, const std::filesystem::path& dataDir)
     auto* page = new QWidget(parent);
     Ui::PhotosPage form;
     form.setupUi(page);
-    // The spin control and its edit are one widget: the edit is the spin box's own line edit.
-    if (auto* edit = form.UpDown3->findChild<QLineEdit*>())
-        edit->setObjectName(QStringLiteral("Edit27"));
+    nameSpinEdit(form.UpDown3, "Edit27");
     // Frames Image3 to Image10 show the photographs foto1.jpg to foto8.jpg;
     // a photograph that is not there leaves its frame empty.
     PictureFrame* frames[] = {form.Image3, form.Image4, form.Image5, form.Image6,

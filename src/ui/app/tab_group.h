@@ -10,12 +10,13 @@
 namespace bulbicalc::ui {
 
 // Each tab sheet is filled by one group box painted in the system's menu
-// colour.
+// colour; the controls on it take the same background.
 inline void paintInMenuColour(QGroupBox* group)
 {
     QPalette palette = group->palette();
-    palette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+    palette.setBrush(QPalette::Window, QApplication::palette("QMenu").brush(QPalette::Window));
     group->setPalette(palette);
+    group->setBackgroundRole(QPalette::Window);
     group->setAutoFillBackground(true);
 }
 

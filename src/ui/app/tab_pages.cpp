@@ -1,5 +1,7 @@
 #include "ui/app/tab_pages.h"
 
+#include "ui/app/tab_group.h"
+
 #include "ui/soil/data_entry_page.h"
 #include "ui/liming/liming_page.h"
 #include "ui/doses/doses_page.h"
@@ -18,21 +20,6 @@
 #include <QWidget>
 
 namespace bulbicalc::ui {
-namespace {
-
-// Each tab sheet is filled by one group box painted in the system's menu
-// colour; the controls on it take the same background.
-void paintInMenuColour(QGroupBox* group)
-{
-    QPalette palette = group->palette();
-    palette.setBrush(QPalette::Window, QApplication::palette("QMenu").brush(QPalette::Window));
-    group->setPalette(palette);
-    group->setBackgroundRole(QPalette::Window);
-    group->setAutoFillBackground(true);
-}
-
-} // namespace
-
 QWidget* createTabPage(std::string_view tabSheet, QWidget* parent, const std::filesystem::path& dataDir)
 {
     using Factory = QWidget* (*)(QWidget*, const std::filesystem::path&);

@@ -11,7 +11,6 @@ QWidget* createDosesPage(QWidget* parent, const std::filesystem::path& /*dataDir
     auto* page = new QWidget(parent);
     Ui::DosesTab form;
     form.setupUi(page);
-    paintInMenuColour(form.grpTabSheet3);
     nameSpinEdit(form.UpDown1, "Edit17");
     nameSpinEdit(form.UpDown2, "Edit20");
     return page;

@@ -1,6 +1,5 @@
 #include "ui/doses/recommendation_page.h"
 
-#include "ui/app/tab_group.h"
 
 #include "ui_recommendation_tab.h"
 
@@ -11,7 +10,6 @@ QWidget* createRecommendationPage(QWidget* parent, const std::filesystem::path& 
     auto* page = new QWidget(parent);
     Ui::RecommendationTab form;
     form.setupUi(page);
-    paintInMenuColour(form.grpTabSheet4);
     return page;
 }
 

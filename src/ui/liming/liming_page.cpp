@@ -1,6 +1,5 @@
 #include "ui/liming/liming_page.h"
 
-#include "ui/app/tab_group.h"
 
 #include "ui_liming_tab.h"
 
@@ -11,7 +10,6 @@ QWidget* createLimingPage(QWidget* parent, const std::filesystem::path& /*dataDi
     auto* page = new QWidget(parent);
     Ui::LimingTab form;
     form.setupUi(page);
-    paintInMenuColour(form.grpTabSheet2);
     return page;
 }
 

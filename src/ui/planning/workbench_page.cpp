@@ -1,5 +1,6 @@
 #include "ui/planning/workbench_page.h"
 
+#include "ui/app/tab_group.h"
 #include "ui/app/grid_view.h"
 #include "ui/planning/ui_workbench_page.h"
 
@@ -48,9 +49,7 @@ QWidget* createWorkbenchPage(QWidget* parent, const std::filesystem::path& /*dat
     auto* page = new QWidget(parent);
     Ui::WorkbenchPage form;
     form.setupUi(page);
-    // The spin control and its edit are one widget: the edit is the spin box's own line edit.
-    if (auto* edit = form.UpDown4->findChild<QLineEdit*>())
-        edit->setObjectName(QStringLiteral("Edit31"));
+    nameSpinEdit(form.UpDown4, "Edit31");
     addClosureMenu(form.rStgaMeusAdubos);
     // "Diferença" lies over "Aplicado".
     form.differenceBox->raise();

@@ -1,6 +1,5 @@
 #include "ui/soil/data_entry_page.h"
 
-#include "ui/app/tab_group.h"
 
 #include "ui_data_entry_tab.h"
 
@@ -14,7 +13,6 @@ QWidget* createDataEntryPage(QWidget* parent, const std::filesystem::path& /*dat
     auto* page = new QWidget(parent);
     Ui::DataEntryTab form;
     form.setupUi(page);
-    paintInMenuColour(form.grpTabSheet1);
 
     // The boxes take what is typed as it is: the state box reacts only to one
     // of its four items, and a completion would show a municipality the

@@ -25,9 +25,15 @@ TEST(ScenarioStatements, SplitIntoBareAndQuotedWords)
 
 class ScenarioRun : public testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "bulbicalc-runner-test";
+    std::filesystem::path dir;
 
-    void SetUp() override { std::filesystem::create_directories(dir); }
+    // CTest runs the cases in parallel: each gets a folder of its own.
+    void SetUp() override
+    {
+        dir = std::filesystem::temp_directory_path() /
+              ("bulbicalc-runner-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(dir);
+    }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     // Runs the text as a scenario; returns the failures and keeps the report.
