@@ -101,7 +101,7 @@ QString richText(const Control& c)
             line = QStringLiteral("<b>") + line + QStringLiteral("</b>");
         if (f.underline && !c.items[i].empty())
             line = QStringLiteral("<u>") + line + QStringLiteral("</u>");
-        html += QStringLiteral("<p style=\"margin:0; color:rgb(%1,%2,%3)\">%4</p>")
+        html += QStringLiteral("<p style=\"margin:0; line-height:120%; color:rgb(%1,%2,%3)\">%4</p>")
                     .arg(f.colour.red)
                     .arg(f.colour.green)
                     .arg(f.colour.blue)

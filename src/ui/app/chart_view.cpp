@@ -52,6 +52,8 @@ QAbstractAxis* valueAxis(const ChartAxis& axis, bool labelsFromPoints, const std
         }
         categories->setTitleText(qt(axis.title));
         categories->setLabelsAngle(axis.labelAngle);
+        // The dates are short; they must show whole, not elided.
+        categories->setTruncateLabels(false);
         return categories;
     }
     auto* values = new QValueAxis;
