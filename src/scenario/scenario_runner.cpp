@@ -21,7 +21,10 @@ namespace {
 
 // Hints are shown for texts that do not fit their column; without a window
 // the width of a text is estimated at 7 pixels a character (Tahoma 9 pt).
-int estimatedTextWidth(const std::string& text) { return 7 * static_cast<int>(utf8ToCodePoints(text).size()); }
+int estimatedTextWidth(const std::string& text)
+{
+    return 7 * static_cast<int>(utf8ToCodePoints(text).size());
+}
 
 // A failing statement: its message is reported with the file and line.
 struct Failure : std::runtime_error {
@@ -33,11 +36,20 @@ std::string inQuotes(const std::string& text)
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        default: out += c;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
         }
     }
     return out + "\"";
@@ -161,7 +173,8 @@ private:
             startWindow();
         const bool isExpectError = verb == "expect-error";
         if (pendingError_ && !isExpectError) {
-            fail("the error box showed " + inQuotes(*pendingError_) + " and the next statement did not expect it");
+            fail("the error box showed " + inQuotes(*pendingError_) +
+                 " and the next statement did not expect it");
             pendingError_.reset();
         }
         try {
@@ -321,7 +334,7 @@ private:
                 continue;
             const auto& c = state.control(current);
             const std::string next = c.kind == ControlKind::MaskEdit ? typeIntoMask(c.text, typed)
-                                                                      : c.text + codePointToUtf8(typed);
+                                                                     : c.text + codePointToUtf8(typed);
             state.type(current, next);
         }
     }
@@ -371,8 +384,9 @@ private:
             const int row = toInt(w[3]);
             const std::string actual = verb == "expect-cell" ? g.cell(col, row) : g.shownText(col, row);
             if (actual != w[4])
-                throw Failure(w[1] + " " + w[2] + " " + w[3] + (verb == "expect-cell" ? " holds " : " shows ") +
-                              inQuotes(actual) + ", expected " + inQuotes(w[4]));
+                throw Failure(w[1] + " " + w[2] + " " + w[3] +
+                              (verb == "expect-cell" ? " holds " : " shows ") + inQuotes(actual) +
+                              ", expected " + inQuotes(w[4]));
         } else if (verb == "expect-size") {
             arity(w, 4);
             requireGrid(w[1]);
@@ -445,7 +459,8 @@ private:
         }
     }
 
-    void chartExpectation(const std::string& name, int index, const std::string& label, const std::string& value)
+    void chartExpectation(const std::string& name, int index, const std::string& label,
+                          const std::string& value)
     {
         WindowState& state = window();
         if (!state.hasChart(name))
@@ -510,11 +525,20 @@ std::vector<std::string> splitStatement(const std::string& line)
                     break;
                 const char e = line[i++];
                 switch (e) {
-                case '"': word += '"'; break;
-                case '\\': word += '\\'; break;
-                case 'r': word += '\r'; break;
-                case 'n': word += '\n'; break;
-                default: throw std::invalid_argument(std::string("unknown escape \\") + e);
+                case '"':
+                    word += '"';
+                    break;
+                case '\\':
+                    word += '\\';
+                    break;
+                case 'r':
+                    word += '\r';
+                    break;
+                case 'n':
+                    word += '\n';
+                    break;
+                default:
+                    throw std::invalid_argument(std::string("unknown escape \\") + e);
                 }
             }
             if (!closed)

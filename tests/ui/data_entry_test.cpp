@@ -17,13 +17,12 @@
 
 #include <memory>
 
-using bulbicalc::ui::test::WindowFixture;
-using bulbicalc::ui::test::str;
-using bulbicalc::ui::test::groupPath;
 using bulbicalc::ui::test::buddyLabel;
+using bulbicalc::ui::test::groupPath;
+using bulbicalc::ui::test::str;
+using bulbicalc::ui::test::WindowFixture;
 
 namespace {
-
 
 // The caption of the group box that holds `widget` most closely.
 QString groupOf(const QWidget* widget)
@@ -33,7 +32,6 @@ QString groupOf(const QWidget* widget)
             return group->title();
     return {};
 }
-
 
 // The text of the label whose buddy is `widget`.
 QString labelText(const QWidget* page, const QWidget* widget)

@@ -22,15 +22,12 @@
 #include <memory>
 
 using bulbicalc::ui::GridView;
-using bulbicalc::ui::test::WindowFixture;
-using bulbicalc::ui::test::str;
-using bulbicalc::ui::test::groupPath;
 using bulbicalc::ui::test::buddyLabel;
+using bulbicalc::ui::test::groupPath;
+using bulbicalc::ui::test::str;
+using bulbicalc::ui::test::WindowFixture;
 
 namespace {
-
-
-
 
 QStringList shownRow(const GridView* grid, int row)
 {

@@ -19,15 +19,12 @@
 #include <memory>
 #include <string>
 
-using bulbicalc::ui::test::WindowFixture;
-using bulbicalc::ui::test::str;
-using bulbicalc::ui::test::groupPath;
 using bulbicalc::ui::test::buddyLabel;
+using bulbicalc::ui::test::groupPath;
+using bulbicalc::ui::test::str;
+using bulbicalc::ui::test::WindowFixture;
 
 namespace {
-
-
-
 
 const char* const kSmp = "Método SMP";
 const char* const kPoorlyBuffered = "Critérios para solos pouco tamponados";

@@ -14,7 +14,8 @@ namespace bulbicalc::ui::test {
 bool copyTree(const QString& source, const QString& target)
 {
     QDir().mkpath(target);
-    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     const QDir from(source);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -29,7 +30,10 @@ bool copyTree(const QString& source, const QString& target)
     return true;
 }
 
-QString str(const char* utf8) { return QString::fromUtf8(utf8); }
+QString str(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 QString groupPath(const QWidget* widget)
 {
@@ -48,7 +52,10 @@ const QLabel* buddyLabel(const QWidget* page, const QWidget* widget)
     return nullptr;
 }
 
-void prepareApplication() { installApplicationFont(); }
+void prepareApplication()
+{
+    installApplicationFont();
+}
 
 WindowFixture::WindowFixture()
 {

@@ -37,8 +37,7 @@ public:
     // Lets queued boxes and timers run.
     void settle();
 
-    template <typename T>
-    T* find(const char* name)
+    template <typename T> T* find(const char* name)
     {
         return window_->findChild<T*>(QString::fromLatin1(name));
     }

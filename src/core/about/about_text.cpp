@@ -11,9 +11,18 @@ namespace {
 
 constexpr Colour kHeadingBlue{0, 0, 255};
 
-LineFormat regular() { return LineFormat{}; }
-LineFormat heading() { return LineFormat{kHeadingBlue, true, true}; }
-LineFormat name() { return LineFormat{colours::kBlack, true, true}; }
+LineFormat regular()
+{
+    return LineFormat{};
+}
+LineFormat heading()
+{
+    return LineFormat{kHeadingBlue, true, true};
+}
+LineFormat name()
+{
+    return LineFormat{colours::kBlack, true, true};
+}
 
 } // namespace
 
@@ -40,8 +49,7 @@ void writeAboutText(WindowState& window)
         {"E-mail: cebola@bulbicalc.org", regular()},
         {"", heading()},
         {"Referências:", heading()},
-        {"Boletim técnico (2018): Fertilidade do solo, adubação e nutrição da cultura da cebola.",
-         regular()},
+        {"Boletim técnico (2018): Fertilidade do solo, adubação e nutrição da cultura da cebola.", regular()},
         {"", regular()},
         {"Manual de calagem e adubação para os estados do Rio Grande do Sul e de Santa Catarina. "
          "Sociedade Brasileira de Ciência do Solo, Núcleo Regional Sul, 2016.",

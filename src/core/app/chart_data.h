@@ -14,9 +14,9 @@ enum class SeriesKind { Pie, Bar, Points, Rectangle };
 struct ChartPoint {
     double x = 0;
     double y = 0;
-    std::string label;             // point label (slice label for a pie); empty for none
-    std::string mark;              // the mark text drawn beside a pie slice
-    std::optional<Colour> colour;  // a pie slice's own colour
+    std::string label;            // point label (slice label for a pie); empty for none
+    std::string mark;             // the mark text drawn beside a pie slice
+    std::optional<Colour> colour; // a pie slice's own colour
 
     friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };

@@ -10,7 +10,10 @@ Control& Controls::add(std::string name, Control control)
     return it->second;
 }
 
-bool Controls::contains(std::string_view name) const { return controls_.find(name) != controls_.end(); }
+bool Controls::contains(std::string_view name) const
+{
+    return controls_.find(name) != controls_.end();
+}
 
 Control& Controls::at(std::string_view name)
 {

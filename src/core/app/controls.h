@@ -11,18 +11,18 @@
 namespace bulbicalc {
 
 enum class ControlKind {
-    Edit,         // one-line edit field
-    MaskEdit,     // edit field with an input mask (the CPF)
-    Label,        // a caption the program rewrites
-    Button,       // push button (also the word-wrapped advice buttons)
+    Edit,     // one-line edit field
+    MaskEdit, // edit field with an input mask (the CPF)
+    Label,    // a caption the program rewrites
+    Button,   // push button (also the word-wrapped advice buttons)
     RadioButton,
     ComboBox,
     SpinButton,   // up-down control bound to an edit field
     Memo,         // multi-line text, held as lines
     CheckListBox, // items with check boxes
     DatePicker,
-    Image,        // picture frame; only its visibility is state
-    RichEdit,     // formatted text, held as lines
+    Image,    // picture frame; only its visibility is state
+    RichEdit, // formatted text, held as lines
 };
 
 // The look of one line of a rich-text control.
@@ -36,19 +36,19 @@ struct LineFormat {
 // Only the members of its kind are used.
 struct Control {
     ControlKind kind = ControlKind::Edit;
-    std::string tab;               // the tab sheet it sits on ("Panel1" for the bottom bar)
-    std::string text;              // field text, caption or combo text
-    bool checked = false;          // radio button
-    std::string group;             // radio buttons of one group exclude each other
-    std::vector<std::string> items; // combo items, memo and rich-text lines, check list items
+    std::string tab;                     // the tab sheet it sits on ("Panel1" for the bottom bar)
+    std::string text;                    // field text, caption or combo text
+    bool checked = false;                // radio button
+    std::string group;                   // radio buttons of one group exclude each other
+    std::vector<std::string> items;      // combo items, memo and rich-text lines, check list items
     std::vector<LineFormat> lineFormats; // rich text: one per line
-    std::vector<bool> itemChecked; // check list
-    int itemIndex = -1;            // combo box, check list: the current item
-    int position = 0;              // spin button
+    std::vector<bool> itemChecked;       // check list
+    int itemIndex = -1;                  // combo box, check list: the current item
+    int position = 0;                    // spin button
     int minimum = 0;
     int maximum = 100;
-    std::string buddy;             // the edit field a spin button writes
-    Date date;                     // date picker
+    std::string buddy; // the edit field a spin button writes
+    Date date;         // date picker
     bool visible = true;
 };
 

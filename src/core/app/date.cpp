@@ -9,7 +9,10 @@ namespace {
 
 constexpr const char* kDateRangeError = "Invalid argument to date encode";
 
-bool isLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeap(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month)
 {

@@ -10,8 +10,7 @@ const std::string kEmpty;
 Grid::Grid(int colCount, int rowCount, int fixedCols, int fixedRows)
     : colCount_(std::max(1, colCount)), rowCount_(std::max(1, rowCount)),
       fixedCols_(std::clamp(fixedCols, 0, colCount_ - 1)),
-      fixedRows_(std::clamp(fixedRows, 0, rowCount_ - 1)),
-      columns_(static_cast<std::size_t>(colCount_))
+      fixedRows_(std::clamp(fixedRows, 0, rowCount_ - 1)), columns_(static_cast<std::size_t>(colCount_))
 {
     currentCol_ = fixedCols_;
     currentRow_ = fixedRows_;
@@ -36,9 +35,15 @@ void Grid::setRowCount(int count)
     clampCurrent();
 }
 
-void Grid::setFixedCols(int count) { fixedCols_ = std::clamp(count, 0, colCount_ - 1); }
+void Grid::setFixedCols(int count)
+{
+    fixedCols_ = std::clamp(count, 0, colCount_ - 1);
+}
 
-void Grid::setFixedRows(int count) { fixedRows_ = std::clamp(count, 0, rowCount_ - 1); }
+void Grid::setFixedRows(int count)
+{
+    fixedRows_ = std::clamp(count, 0, rowCount_ - 1);
+}
 
 const std::string& Grid::cell(int col, int row) const
 {

@@ -19,6 +19,9 @@ void BitBtn3Click(WindowState& window)
     }
 }
 
-void registerShellHandlers(WindowState& window) { window.onClick("BitBtn3", BitBtn3Click); }
+void registerShellHandlers(WindowState& window)
+{
+    window.onClick("BitBtn3", BitBtn3Click);
+}
 
 } // namespace bulbicalc

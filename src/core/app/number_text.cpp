@@ -11,7 +11,10 @@
 namespace bulbicalc {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Exact decimal expansion of a finite double: every double has a finite
 // decimal expansion with at most 1074 fractional digits, so printing with more
@@ -19,8 +22,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::string exactDecimal(double value)
 {
     std::string buffer(1400, '\0');
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::fixed, 1080);
+    auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 1080);
     buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
     return buffer;
 }
@@ -120,8 +123,8 @@ std::string generalFormat(double value)
     if (value == 0.0)
         return "0";
     std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::scientific, 14);
+    auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
     std::string text(buffer.data(), result.ptr);
     const auto e = text.find('e');
     const int exponent = std::stoi(text.substr(e + 1));
@@ -269,6 +272,9 @@ int parseInteger(std::string_view text)
     return static_cast<int>(value);
 }
 
-std::string integerText(long long value) { return std::to_string(value); }
+std::string integerText(long long value)
+{
+    return std::to_string(value);
+}
 
 } // namespace bulbicalc

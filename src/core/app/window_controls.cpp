@@ -33,7 +33,10 @@ public:
 
     void edit(const std::string& name, std::string text) { add(name, ControlKind::Edit, std::move(text)); }
     void label(const std::string& name, std::string text) { add(name, ControlKind::Label, std::move(text)); }
-    void button(const std::string& name, std::string caption) { add(name, ControlKind::Button, std::move(caption)); }
+    void button(const std::string& name, std::string caption)
+    {
+        add(name, ControlKind::Button, std::move(caption));
+    }
 
     void radio(const std::string& name, const std::string& group, std::string caption, bool checked = false)
     {
@@ -52,10 +55,7 @@ public:
         c.maximum = maximum;
     }
 
-    void image(const std::string& name, bool visible)
-    {
-        add(name, ControlKind::Image).visible = visible;
-    }
+    void image(const std::string& name, bool visible) { add(name, ControlKind::Image).visible = visible; }
 
     Grid& grid(const std::string& name, int cols, int rows, int fixedCols, int fixedRows,
                std::vector<int> widths)
@@ -71,7 +71,10 @@ private:
     std::string tab_;
 };
 
-std::vector<int> repeated(int count, int width) { return std::vector<int>(static_cast<std::size_t>(count), width); }
+std::vector<int> repeated(int count, int width)
+{
+    return std::vector<int>(static_cast<std::size_t>(count), width);
+}
 
 void setTitles(Grid& g, std::initializer_list<const char*> titles)
 {
@@ -94,9 +97,9 @@ void addDataEntryTab(Builder& b)
     b.add("CBMuni", ControlKind::ComboBox).items = startupMunicipalities();
     b.edit("EdMatricula", "");
     // Soil analysis.
-    b.edits({"EdDenomina", "EdLaudo", "EdArgila", "EdClasseArgila", "EdPH", "EdSMP", "EdP", "EdClasseP",
-             "EdK", "EdClasseK", "EdMO", "EdAL", "EdCa", "EdMg", "EdHAl", "EdCTC", "EdClasseCTC",
-             "EdSatBases", "EdS", "EdMn", "EdZn", "EdB", "EdCu", "EdFe"});
+    b.edits({"EdDenomina",  "EdLaudo",    "EdArgila", "EdClasseArgila", "EdPH", "EdSMP", "EdP",   "EdClasseP",
+             "EdK",         "EdClasseK",  "EdMO",     "EdAL",           "EdCa", "EdMg",  "EdHAl", "EdCTC",
+             "EdClasseCTC", "EdSatBases", "EdS",      "EdMn",           "EdZn", "EdB",   "EdCu",  "EdFe"});
     // Production.
     b.edit("EdProducao", "30");
     b.edit("EdArea", "1,0");
@@ -302,8 +305,8 @@ ChartData barChart()
     chart.legendAtTop = true;
     chart.vertical = ChartAxis{0, 100, 10, "Saturação na CTC (%)", true, 0, false};
     const std::pair<const char*, Colour> series[] = {
-        {"K", colours::kFuchsia},       {"Al", colours::kSilver},       {"Ca", colours::kGreen},
-        {"Mg", Colour{128, 255, 0}},    {"H", Colour{128, 128, 255}},
+        {"K", colours::kFuchsia},    {"Al", colours::kSilver},     {"Ca", colours::kGreen},
+        {"Mg", Colour{128, 255, 0}}, {"H", Colour{128, 128, 255}},
     };
     for (const auto& [title, colour] : series)
         chart.series.push_back(ChartSeries{SeriesKind::Bar, title, colour, {}});

@@ -24,7 +24,10 @@ WindowState::WindowState(Platform& platform, std::filesystem::path dataDir)
     }
 }
 
-const std::string& WindowState::text(std::string_view name) const { return controls_.at(name).text; }
+const std::string& WindowState::text(std::string_view name) const
+{
+    return controls_.at(name).text;
+}
 
 void WindowState::setText(std::string_view name, std::string text)
 {
@@ -35,9 +38,15 @@ void WindowState::setText(std::string_view name, std::string text)
     run(changeHandlers_, name, *this);
 }
 
-double WindowState::number(std::string_view name) const { return parseNumber(text(name)); }
+double WindowState::number(std::string_view name) const
+{
+    return parseNumber(text(name));
+}
 
-bool WindowState::isChecked(std::string_view name) const { return controls_.at(name).checked; }
+bool WindowState::isChecked(std::string_view name) const
+{
+    return controls_.at(name).checked;
+}
 
 void WindowState::setChecked(std::string_view name)
 {
@@ -59,7 +68,10 @@ void WindowState::setSpinPosition(std::string_view name, int position)
         controls_.at(c.buddy).text = integerText(c.position);
 }
 
-bool WindowState::hasGrid(std::string_view name) const { return grids_.find(name) != grids_.end(); }
+bool WindowState::hasGrid(std::string_view name) const
+{
+    return grids_.find(name) != grids_.end();
+}
 
 Grid& WindowState::grid(std::string_view name)
 {
@@ -79,7 +91,10 @@ Grid& WindowState::addGrid(std::string name, Grid grid)
     return grids_.insert_or_assign(std::move(name), std::move(grid)).first->second;
 }
 
-bool WindowState::hasChart(std::string_view name) const { return charts_.find(name) != charts_.end(); }
+bool WindowState::hasChart(std::string_view name) const
+{
+    return charts_.find(name) != charts_.end();
+}
 
 ChartData& WindowState::chart(std::string_view name)
 {
@@ -101,7 +116,10 @@ ChartData& WindowState::addChart(std::string name, ChartData chart)
 
 // ---- User actions ----
 
-void WindowState::type(std::string_view field, std::string text) { setText(field, std::move(text)); }
+void WindowState::type(std::string_view field, std::string text)
+{
+    setText(field, std::move(text));
+}
 
 void WindowState::typeLines(std::string_view memo, std::vector<std::string> lines)
 {
@@ -256,11 +274,26 @@ void WindowState::run(const HandlerMap& handlers, std::string_view name, WindowS
         it->second(state);
 }
 
-void WindowState::onChange(std::string_view control, Handler handler) { add(changeHandlers_, control, std::move(handler)); }
-void WindowState::onLeave(std::string_view control, Handler handler) { add(leaveHandlers_, control, std::move(handler)); }
-void WindowState::onClick(std::string_view control, Handler handler) { add(clickHandlers_, control, std::move(handler)); }
-void WindowState::onEnterBefore(std::string_view control, Handler handler) { add(enterBeforeHandlers_, control, std::move(handler)); }
-void WindowState::onEnterAfter(std::string_view control, Handler handler) { add(enterAfterHandlers_, control, std::move(handler)); }
+void WindowState::onChange(std::string_view control, Handler handler)
+{
+    add(changeHandlers_, control, std::move(handler));
+}
+void WindowState::onLeave(std::string_view control, Handler handler)
+{
+    add(leaveHandlers_, control, std::move(handler));
+}
+void WindowState::onClick(std::string_view control, Handler handler)
+{
+    add(clickHandlers_, control, std::move(handler));
+}
+void WindowState::onEnterBefore(std::string_view control, Handler handler)
+{
+    add(enterBeforeHandlers_, control, std::move(handler));
+}
+void WindowState::onEnterAfter(std::string_view control, Handler handler)
+{
+    add(enterAfterHandlers_, control, std::move(handler));
+}
 
 void WindowState::onMenu(std::string_view gridName, std::string_view command, Handler handler)
 {

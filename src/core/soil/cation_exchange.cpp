@@ -7,7 +7,8 @@
 namespace bulbicalc {
 namespace {
 
-void writeShare(WindowState& window, const char* field, double amount, double ctc, const char* pattern = "0.0")
+void writeShare(WindowState& window, const char* field, double amount, double ctc,
+                const char* pattern = "0.0")
 {
     window.setText(field, formatNumber(divide(amount, ctc) * 100, pattern));
 }
@@ -17,13 +18,25 @@ void writeRelation(WindowState& window, const char* field, double numerator, dou
     window.setText(field, formatNumber(divide(numerator, denominator), "0.00"));
 }
 
-double potassiumCmol(double kMg) { return kMg / kPotassiumMgPerCmol; }
+double potassiumCmol(double kMg)
+{
+    return kMg / kPotassiumMgPerCmol;
+}
 
 } // namespace
 
-void writeCaSaturation(WindowState& window, double ca, double ctc) { writeShare(window, "Edit14", ca, ctc); }
-void writeMgSaturation(WindowState& window, double mg, double ctc) { writeShare(window, "Edit46", mg, ctc); }
-void writeAlSaturation(WindowState& window, double al, double ctc) { writeShare(window, "Edit43", al, ctc); }
+void writeCaSaturation(WindowState& window, double ca, double ctc)
+{
+    writeShare(window, "Edit14", ca, ctc);
+}
+void writeMgSaturation(WindowState& window, double mg, double ctc)
+{
+    writeShare(window, "Edit46", mg, ctc);
+}
+void writeAlSaturation(WindowState& window, double al, double ctc)
+{
+    writeShare(window, "Edit43", al, ctc);
+}
 
 void writeKSaturation(WindowState& window, double kMg, double ctc)
 {
@@ -35,7 +48,10 @@ void writeHSaturation(WindowState& window, double hAl, double al, double ctc, co
     writeShare(window, "Edit47", hAl - al, ctc, pattern);
 }
 
-void writeCaMgRelation(WindowState& window, double ca, double mg) { writeRelation(window, "Edit13", ca, mg); }
+void writeCaMgRelation(WindowState& window, double ca, double mg)
+{
+    writeRelation(window, "Edit13", ca, mg);
+}
 
 void writeCaKRelation(WindowState& window, double ca, double kMg)
 {

@@ -1,7 +1,7 @@
 #include "ui/about/photos_page.h"
 
-#include "ui/app/tab_group.h"
 #include "ui/about/ui_photos_page.h"
+#include "ui/app/tab_group.h"
 
 #include <QLineEdit>
 #include <QSpinBox>

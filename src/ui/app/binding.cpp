@@ -148,40 +148,38 @@ void Binding::bindControl(const std::string& name, QWidget* widget)
 
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         const bool masked = kind == ControlKind::MaskEdit;
-        connect(edit, &QLineEdit::textEdited, this, [&core, &boundary, name, edit, masked](const QString& text) {
-            const std::string value = masked ? maskedStored(edit) : utf8(text);
-            boundary.run([&] { core.type(name, value); });
-        });
+        connect(edit, &QLineEdit::textEdited, this,
+                [&core, &boundary, name, edit, masked](const QString& text) {
+                    const std::string value = masked ? maskedStored(edit) : utf8(text);
+                    boundary.run([&] { core.type(name, value); });
+                });
         watchKeysAndFocus(edit, name);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        connect(combo, &QComboBox::activated, this, [&core, &boundary, name](int index) {
-            boundary.run([&] { core.select(name, index); });
-        });
+        connect(combo, &QComboBox::activated, this,
+                [&core, &boundary, name](int index) { boundary.run([&] { core.select(name, index); }); });
         if (combo->isEditable()) {
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this, [&core, &boundary, name](const QString& text) {
-                boundary.run([&] { core.type(name, utf8(text)); });
-            });
+            connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                    [&core, &boundary, name](const QString& text) {
+                        boundary.run([&] { core.type(name, utf8(text)); });
+                    });
             watchKeysAndFocus(combo->lineEdit(), name);
         }
         watchKeysAndFocus(combo, name);
     } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        connect(radio, &QRadioButton::clicked, this, [&core, &boundary, name] {
-            boundary.run([&] { core.click(name); });
-        });
+        connect(radio, &QRadioButton::clicked, this,
+                [&core, &boundary, name] { boundary.run([&] { core.click(name); }); });
         watchKeysAndFocus(radio, name);
     } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        connect(spin, &QSpinBox::valueChanged, this, [&core, &boundary, name](int value) {
-            boundary.run([&] { core.spin(name, value); });
-        });
+        connect(spin, &QSpinBox::valueChanged, this,
+                [&core, &boundary, name](int value) { boundary.run([&] { core.spin(name, value); }); });
         // The spin box holds the focus and the keys for its edit, which is the
         // field of the key rules and of the tab's default button.
         if (const std::string& buddy = core_.control(name).buddy; !buddy.empty())
             watchKeysAndFocus(spin, buddy);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (kind == ControlKind::Button) {
-            connect(button, &QAbstractButton::clicked, this, [&core, &boundary, name] {
-                boundary.run([&] { core.click(name); });
-            });
+            connect(button, &QAbstractButton::clicked, this,
+                    [&core, &boundary, name] { boundary.run([&] { core.click(name); }); });
             watchKeysAndFocus(button, name);
         }
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -291,8 +289,8 @@ std::vector<std::string> Binding::unboundNames() const
 {
     std::vector<std::string> names;
     for (const auto& [name, control] : core_.controls().all()) {
-        const bool bound = std::any_of(controls_.begin(), controls_.end(),
-                                       [&](const Bound& b) { return b.name == name; });
+        const bool bound =
+            std::any_of(controls_.begin(), controls_.end(), [&](const Bound& b) { return b.name == name; });
         if (!bound)
             names.push_back(name);
     }

@@ -13,14 +13,20 @@
 namespace bulbicalc::ui {
 namespace {
 
-QColor toQColor(const Colour& c) { return QColor(c.red, c.green, c.blue); }
+QColor toQColor(const Colour& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 Qt::Alignment toQt(Alignment a)
 {
     switch (a) {
-    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Left: break;
+    case Alignment::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -34,11 +40,20 @@ GridModel::GridModel(WindowState& core, EventBoundary& boundary, std::string gri
     cols_ = grid().colCount();
 }
 
-Grid& GridModel::grid() const { return core_.grid(name_); }
+Grid& GridModel::grid() const
+{
+    return core_.grid(name_);
+}
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {

@@ -47,9 +47,8 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
     bindGridMenus();
     boundary_->setRefresh([this] { binding_->refresh(); });
 
-    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-        core_->setActiveTab(utf8(tabs_->widget(index)->objectName()));
-    });
+    connect(tabs_, &QTabWidget::currentChanged, this,
+            [this](int index) { core_->setActiveTab(utf8(tabs_->widget(index)->objectName())); });
     // The client area at 96 dpi; the frame comes on top of it.
     resize(1324, 661);
     centreOnScreen();

@@ -14,7 +14,10 @@ QtPlatform::QtPlatform(QWidget* dialogParent, MessageSink messages)
 {
 }
 
-void QtPlatform::showMessage(const std::string& text) { messages_(qt(text)); }
+void QtPlatform::showMessage(const std::string& text)
+{
+    messages_(qt(text));
+}
 
 void QtPlatform::openDocument(const std::filesystem::path& path)
 {

@@ -8,8 +8,14 @@
 namespace bulbicalc::ui {
 
 // Core strings are UTF-8.
-inline QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-inline std::string utf8(const QString& text) { return text.toStdString(); }
+inline QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
 
 // Captions that mark their shortcut letter with "&" show without it; Qt draws
 // the underline itself from the same "&".

@@ -2,16 +2,16 @@
 
 #include "ui/app/tab_group.h"
 
-#include "ui/soil/data_entry_page.h"
-#include "ui/liming/liming_page.h"
+#include "ui/about/about_page.h"
+#include "ui/about/photos_page.h"
+#include "ui/calendar/calendar_page.h"
 #include "ui/doses/doses_page.h"
 #include "ui/doses/recommendation_page.h"
-#include "ui/planning/workbench_page.h"
-#include "ui/calendar/calendar_page.h"
-#include "ui/reports/reports_page.h"
+#include "ui/liming/liming_page.h"
 #include "ui/planning/selection_page.h"
-#include "ui/about/photos_page.h"
-#include "ui/about/about_page.h"
+#include "ui/planning/workbench_page.h"
+#include "ui/reports/reports_page.h"
+#include "ui/soil/data_entry_page.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -24,16 +24,11 @@ QWidget* createTabPage(std::string_view tabSheet, QWidget* parent, const std::fi
 {
     using Factory = QWidget* (*)(QWidget*, const std::filesystem::path&);
     static constexpr std::pair<std::string_view, Factory> kPages[] = {
-        {"TabSheet1", createDataEntryPage},
-        {"TabSheet2", createLimingPage},
-        {"TabSheet3", createDosesPage},
-        {"TabSheet4", createRecommendationPage},
-        {"TabSheet10", createWorkbenchPage},
-        {"TabSheet5", createCalendarPage},
-        {"TabSheet6", createReportsPage},
-        {"TabSheet9", createSelectionPage},
-        {"TabSheet8", createPhotosPage},
-        {"TabSheet7", createAboutPage},
+        {"TabSheet1", createDataEntryPage},  {"TabSheet2", createLimingPage},
+        {"TabSheet3", createDosesPage},      {"TabSheet4", createRecommendationPage},
+        {"TabSheet10", createWorkbenchPage}, {"TabSheet5", createCalendarPage},
+        {"TabSheet6", createReportsPage},    {"TabSheet9", createSelectionPage},
+        {"TabSheet8", createPhotosPage},     {"TabSheet7", createAboutPage},
     };
     QWidget* page = nullptr;
     for (const auto& [name, factory] : kPages)

@@ -1,6 +1,5 @@
 #include "ui/doses/recommendation_page.h"
 
-
 #include "ui_recommendation_tab.h"
 
 namespace bulbicalc::ui {

@@ -1,6 +1,5 @@
 #include "ui/liming/liming_page.h"
 
-
 #include "ui_liming_tab.h"
 
 namespace bulbicalc::ui {

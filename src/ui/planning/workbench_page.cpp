@@ -1,7 +1,7 @@
 #include "ui/planning/workbench_page.h"
 
-#include "ui/app/tab_group.h"
 #include "ui/app/grid_view.h"
+#include "ui/app/tab_group.h"
 #include "ui/planning/ui_workbench_page.h"
 
 #include <QAction>

@@ -1,6 +1,5 @@
 #include "ui/soil/data_entry_page.h"
 
-
 #include "ui_data_entry_tab.h"
 
 #include <QComboBox>

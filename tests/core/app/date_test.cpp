@@ -34,7 +34,8 @@ TEST(Date, ShortDateTextParses)
 {
     EXPECT_EQ(parseShortDate("31/12/2021"), (Date{2021, 12, 31}));
     EXPECT_EQ(parseShortDate("1/6/2021"), (Date{2021, 6, 1}));
-    for (const char* bad : {"", "31/02/2021", "2021-06-01", "01/06", "01/06/2021/1", "aa/bb/cccc", "01/13/2021"})
+    for (const char* bad :
+         {"", "31/02/2021", "2021-06-01", "01/06", "01/06/2021/1", "aa/bb/cccc", "01/13/2021"})
         EXPECT_THROW(parseShortDate(bad), Error) << bad;
 }
 

@@ -135,15 +135,18 @@ TEST(Grid, OnlyBodyCellsOfAnEditingGridAreEditable)
     EXPECT_FALSE(g.cellEditable(7, 1));
 }
 
-int sevenPixelsPerByte(const std::string& text) { return 7 * static_cast<int>(text.size()); }
+int sevenPixelsPerByte(const std::string& text)
+{
+    return 7 * static_cast<int>(text.size());
+}
 
 TEST(Grid, HintsShowOnlyTextThatDoesNotFit)
 {
     Grid g(2, 3, 0, 1);
     g.hintsEnabled = true;
-    g.column(0).width = 50; // fits up to 45 pixels
-    g.setCell(0, 1, "123456");   // 42 pixels: fits
-    g.setCell(0, 2, "1234567");  // 49 pixels: at least width - 4
+    g.column(0).width = 50;     // fits up to 45 pixels
+    g.setCell(0, 1, "123456");  // 42 pixels: fits
+    g.setCell(0, 2, "1234567"); // 49 pixels: at least width - 4
     EXPECT_EQ(g.hint(0, 1, sevenPixelsPerByte), "");
     EXPECT_EQ(g.hint(0, 2, sevenPixelsPerByte), "1234567");
     EXPECT_EQ(g.hint(1, 1, sevenPixelsPerByte), "");

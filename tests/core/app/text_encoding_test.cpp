@@ -7,13 +7,19 @@ namespace {
 
 TEST(Windows1252, LatinLettersMapToTheirSingleBytes)
 {
-    EXPECT_EQ(utf8ToWindows1252("Matrícula São José"), "Matr\xED" "cula S\xE3" "o Jos\xE9");
-    EXPECT_EQ(windows1252ToUtf8("Matr\xED" "cula S\xE3" "o Jos\xE9"), "Matrícula São José");
+    EXPECT_EQ(utf8ToWindows1252("Matrícula São José"), "Matr\xED"
+                                                       "cula S\xE3"
+                                                       "o Jos\xE9");
+    EXPECT_EQ(windows1252ToUtf8("Matr\xED"
+                                "cula S\xE3"
+                                "o Jos\xE9"),
+              "Matrícula São José");
 }
 
 TEST(Windows1252, TheHighControlBlockUsesTheCodePageTable)
 {
-    EXPECT_EQ(utf8ToWindows1252("€ “x” – …"), "\x80 \x93" "x\x94 \x96 \x85");
+    EXPECT_EQ(utf8ToWindows1252("€ “x” – …"), "\x80 \x93"
+                                              "x\x94 \x96 \x85");
     EXPECT_EQ(windows1252ToUtf8("\x80\x8A\x9F"), "€ŠŸ");
 }
 
@@ -21,7 +27,9 @@ TEST(Windows1252, CharactersTheCodePageLacksBecomeQuestionMarks)
 {
     EXPECT_EQ(utf8ToWindows1252("m³ Ω 日"), "m\xB3 ? ?");
     // A malformed UTF-8 byte is no character of the code page either.
-    EXPECT_EQ(utf8ToWindows1252("a\xFF" "b"), "a?b");
+    EXPECT_EQ(utf8ToWindows1252("a\xFF"
+                                "b"),
+              "a?b");
 }
 
 TEST(Windows1252, EveryByteSurvivesARoundTrip)

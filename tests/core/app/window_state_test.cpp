@@ -97,7 +97,8 @@ TEST(WindowState, EnterRunsItsActionsAroundTheFocusMove)
     w.onLeave("EdFe", [&](WindowState&) { order.push_back("leave"); });
     w.onEnterAfter("EdFe", [&](WindowState& s) { order.push_back("after, focus on " + s.focused()); });
     w.enter("EdFe");
-    EXPECT_EQ(order, (std::vector<std::string>{"before, focus on EdFe", "leave", "after, focus on EdProducao"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"before, focus on EdFe", "leave", "after, focus on EdProducao"}));
 }
 
 TEST(WindowState, EnterFollowsTheChainOfTheFirstTab)
@@ -110,8 +111,9 @@ TEST(WindowState, EnterFollowsTheChainOfTheFirstTab)
         w.enter(w.focused());
         visited.push_back(w.focused());
     }
-    EXPECT_EQ(visited, (std::vector<std::string>{"EdNomeProdutor", "mkEdCPF", "EdLocal", "CBMuni", "EdMatricula",
-                                                 "EdDenomina", "EdLaudo", "EdArgila", "EdPH"}));
+    EXPECT_EQ(visited,
+              (std::vector<std::string>{"EdNomeProdutor", "mkEdCPF", "EdLocal", "CBMuni", "EdMatricula",
+                                        "EdDenomina", "EdLaudo", "EdArgila", "EdPH"}));
     w.focus("EdArea");
     w.enter("EdArea");
     EXPECT_EQ(w.focused(), "EdDenomina");
@@ -245,7 +247,9 @@ TEST(HelpButton, OpensTheDocumentOfTheActiveTabWhenItExists)
     t.window.setActiveTab("TabSheet6");
     t.window.click("BitBtn3");
     EXPECT_TRUE(t.platform.openedDocuments.empty());
-    { std::ofstream(dir / "Ajuda" / "ajuda_Relatorios.pdf") << "%PDF-1.4\n"; }
+    {
+        std::ofstream(dir / "Ajuda" / "ajuda_Relatorios.pdf") << "%PDF-1.4\n";
+    }
     t.window.click("BitBtn3");
     ASSERT_EQ(t.platform.openedDocuments.size(), 1u);
     EXPECT_EQ(t.platform.openedDocuments.front(), dir / "Ajuda" / "ajuda_Relatorios.pdf");

@@ -31,7 +31,8 @@ protected:
     void SetUp() override
     {
         dir = std::filesystem::temp_directory_path() /
-              ("bulbicalc-runner-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("bulbicalc-runner-" +
+               std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

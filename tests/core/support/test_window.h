@@ -12,7 +12,10 @@ using TestPlatform = RecordingPlatform;
 // A window state right after start-up, over the program's own data folders
 // (or over `dataDir`).
 struct TestWindow {
-    explicit TestWindow(std::filesystem::path dataDir = BULBICALC_TEST_DATA_DIR) : window(platform, std::move(dataDir)) {}
+    explicit TestWindow(std::filesystem::path dataDir = BULBICALC_TEST_DATA_DIR)
+        : window(platform, std::move(dataDir))
+    {
+    }
 
     TestPlatform platform;
     WindowState window;
