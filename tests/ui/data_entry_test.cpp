@@ -58,7 +58,6 @@ private Q_SLOTS:
     void fieldsHaveTheirLabelsAndGroups_data();
     void fieldsHaveTheirLabelsAndGroups();
     void buttonsAndRadioButtonsHaveTheirCaptions();
-    void everyControlOfTheTabHasItsWidget();
     void startsWithTheDefaults();
     void cpfKeepsBlanksWhereNoDigitWasTyped_data();
     void cpfKeepsBlanksWhereNoDigitWasTyped();
@@ -180,16 +179,6 @@ void DataEntryTest::buttonsAndRadioButtonsHaveTheirCaptions()
     QCOMPARE(groupOf(fixture_->find<QWidget>("Chart3")), QString());
 }
 
-void DataEntryTest::everyControlOfTheTabHasItsWidget()
-{
-    for (const auto& [name, control] : core().controls().all()) {
-        if (control.tab != "TabSheet1")
-            continue;
-        QWidget* widget = page()->findChild<QWidget*>(QString::fromStdString(name));
-        QVERIFY2(widget, name.c_str());
-        QVERIFY2(fixture_->window().binding().widget(name) == widget, name.c_str());
-    }
-}
 
 void DataEntryTest::startsWithTheDefaults()
 {

@@ -70,7 +70,6 @@ private Q_SLOTS:
     void doseFieldsTypeTheComma();
     void enterInADoseFieldDoesNothingElse();
     void recommendationTableSitsOnTheHiddenTab();
-    void everyControlOfTheTabsHasItsWidget();
 
 private:
     std::unique_ptr<WindowFixture> fixture_;
@@ -268,18 +267,6 @@ void DosesTabTest::recommendationTableSitsOnTheHiddenTab()
         QCOMPARE(table->columnWidth(col), widths[col]);
 }
 
-void DosesTabTest::everyControlOfTheTabsHasItsWidget()
-{
-    for (const auto& [name, control] : core().controls().all()) {
-        if (control.tab != "TabSheet3" && control.tab != "TabSheet4")
-            continue;
-        QWidget* widget = fixture_->window().findChild<QWidget*>(QString::fromStdString(name));
-        QVERIFY2(widget, name.c_str());
-        // The spin controls' edits live inside their spin boxes.
-        if (name != "Edit17" && name != "Edit20")
-            QVERIFY2(fixture_->window().binding().widget(name) == widget, name.c_str());
-    }
-}
 
 QTEST_MAIN(DosesTabTest)
 #include "doses_tab_test.moc"

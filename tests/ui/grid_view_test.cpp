@@ -94,8 +94,7 @@ private:
 void GridViewTest::enterInAMiddleRowStoresAndMovesDown()
 {
     GridView* view = showGrid("rstga1");
-    if (!view)
-        QSKIP("the tab of rstga1 is not laid out on this branch");
+    QVERIFY(view);
     QLineEdit* editor = startEditing(view, 2, 2);
     QVERIFY(editor);
     // The split grid's editor takes "." as the decimal comma.
@@ -117,8 +116,7 @@ void GridViewTest::enterInAMiddleRowStoresAndMovesDown()
 void GridViewTest::enterInTheLastRowStays()
 {
     GridView* view = showGrid("rstga1");
-    if (!view)
-        QSKIP("the tab of rstga1 is not laid out on this branch");
+    QVERIFY(view);
     QLineEdit* editor = startEditing(view, 1, 4);
     QVERIFY(editor);
     QTest::keyClicks(editor, QStringLiteral("90"));
@@ -230,8 +228,7 @@ void GridViewTest::titlesShowOverOtherCellTexts()
 void GridViewTest::hintsOnlyForTruncatedTextWithoutAHintHandler()
 {
     auto* view = fixture_->find<GridView>("rstga3");
-    if (!view)
-        QSKIP("the hidden tab of rstga3 is not laid out on this branch");
+    QVERIFY(view);
     auto& core = fixture_->window().core();
     auto& grid = core.grid("rstga3");
     QVERIFY(grid.hintsEnabled);

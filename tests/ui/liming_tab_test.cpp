@@ -54,7 +54,6 @@ private Q_SLOTS:
     void buttonsHaveTheirCaptions_data();
     void buttonsHaveTheirCaptions();
     void formulasHintsAndChart();
-    void everyControlOfTheTabHasItsWidget();
     void enterPressesTheDefaultButton();
 
 private:
@@ -214,16 +213,6 @@ void LimingTabTest::formulasHintsAndChart()
     QVERIFY(chart->isVisible());
 }
 
-void LimingTabTest::everyControlOfTheTabHasItsWidget()
-{
-    for (const auto& [name, control] : core().controls().all()) {
-        if (control.tab != "TabSheet2")
-            continue;
-        QWidget* widget = page()->findChild<QWidget*>(QString::fromStdString(name));
-        QVERIFY2(widget, name.c_str());
-        QVERIFY2(fixture_->window().binding().widget(name) == widget, name.c_str());
-    }
-}
 
 // Enter on a field or radio button of "Calagem" presses "&Calcular" of the
 // base-saturation method; on a button it presses that button.
