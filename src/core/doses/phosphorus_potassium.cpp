@@ -39,14 +39,19 @@ struct ClassAndDose {
     double dose;
 };
 
-// The class of a content against its limits, with the base dose of the class.
-ClassAndDose classify(double content, const Limits& limits, const std::array<double, 5>& doses)
+// Stores the class limits in the module-level numbers and returns the class
+// of the content with the base dose of the class; a content above three times
+// the limit of "Médio" needs no fertiliser (the class stays "Muito alto").
+ClassAndDose classify(double content, const Limits& limits, const std::array<double, 5>& doses,
+                      std::array<double*, 4> storedLimits)
 {
     static constexpr const char* kNames[] = {"Muito baixo", "Baixo", "Médio", "Alto", "Muito alto"};
+    for (std::size_t k = 0; k < limits.size(); ++k)
+        *storedLimits[k] = limits[k];
     std::size_t k = 0;
     while (k < limits.size() && content > limits[k])
         ++k;
-    return {kNames[k], doses[k]};
+    return {kNames[k], content > 3 * limits[2] ? 0.0 : doses[k]};
 }
 
 // Doses grow by 3 kg/ha for every t/ha above 30, also from a zero base dose.
@@ -60,15 +65,9 @@ double yieldCorrected(double dose, double yield)
 void ClasseP(WindowState& window)
 {
     ModuleNumbers& n = window.numbers();
-    const Limits limits = phosphorusLimits(n.argila);
-    n.Lm1P = limits[0];
-    n.Lm2P = limits[1];
-    n.Lm3P = limits[2];
-    n.Lm4P = limits[3];
-    auto [name, dose] = classify(n.P, limits, {280, 200, 160, 120, 80});
+    auto [name, dose] = classify(n.P, phosphorusLimits(n.argila), {280, 200, 160, 120, 80},
+                                 {&n.Lm1P, &n.Lm2P, &n.Lm3P, &n.Lm4P});
     window.setText("EdClasseP", name);
-    if (n.P > 3 * n.Lm3P)
-        dose = 0;
     dose = yieldCorrected(dose, window.number("EdProducao"));
     const std::string doseText = formatNumber(dose, "0,0");
     window.setText("Edit18", doseText);
@@ -87,15 +86,9 @@ void ClasseP(WindowState& window)
 void ClasseK(WindowState& window)
 {
     ModuleNumbers& n = window.numbers();
-    const Limits limits = potassiumLimits(n.CTC);
-    n.Lm1K = limits[0];
-    n.Lm2K = limits[1];
-    n.Lm3K = limits[2];
-    n.Lm4K = limits[3];
-    auto [name, dose] = classify(n.K, limits, {210, 150, 120, 90, 60});
+    auto [name, dose] =
+        classify(n.K, potassiumLimits(n.CTC), {210, 150, 120, 90, 60}, {&n.Lm1K, &n.Lm2K, &n.Lm3K, &n.Lm4K});
     window.setText("EdClasseK", name);
-    if (n.K > 3 * n.Lm3K)
-        dose = 0;
     n.Producao = window.number("EdProducao");
     dose = yieldCorrected(dose, n.Producao);
     window.setText("Edit19", formatNumber(dose, "0,0"));
