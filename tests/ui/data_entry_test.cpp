@@ -50,8 +50,7 @@ private Q_SLOTS:
     void init()
     {
         fixture_ = std::make_unique<WindowFixture>();
-        fixture_->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fixture_->window()));
+        QVERIFY(fixture_->activate());
     }
     void cleanup() { fixture_.reset(); }
 
@@ -178,7 +177,6 @@ void DataEntryTest::buttonsAndRadioButtonsHaveTheirCaptions()
     QVERIFY(fixture_->find<QWidget>("Chart3"));
     QCOMPARE(groupOf(fixture_->find<QWidget>("Chart3")), QString());
 }
-
 
 void DataEntryTest::startsWithTheDefaults()
 {

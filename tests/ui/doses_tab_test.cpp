@@ -53,10 +53,7 @@ private Q_SLOTS:
     void init()
     {
         fixture_ = std::make_unique<WindowFixture>();
-        fixture_->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fixture_->window()));
-        fixture_->window().tabs().setCurrentWidget(page());
-        fixture_->settle();
+        QVERIFY(fixture_->activate("TabSheet3"));
     }
     void cleanup() { fixture_.reset(); }
 
@@ -266,7 +263,6 @@ void DosesTabTest::recommendationTableSitsOnTheHiddenTab()
     for (int col = 0; col < 6; ++col)
         QCOMPARE(table->columnWidth(col), widths[col]);
 }
-
 
 QTEST_MAIN(DosesTabTest)
 #include "doses_tab_test.moc"

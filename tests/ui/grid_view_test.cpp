@@ -29,8 +29,7 @@ private Q_SLOTS:
     void init()
     {
         fixture_ = std::make_unique<WindowFixture>();
-        fixture_->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fixture_->window()));
+        QVERIFY(fixture_->activate());
     }
     void cleanup()
     {

@@ -41,11 +41,7 @@ private Q_SLOTS:
     void init()
     {
         fixture_ = std::make_unique<WindowFixture>();
-        fixture_->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fixture_->window()));
-        auto& tabs = fixture_->window().tabs();
-        tabs.setCurrentWidget(page());
-        fixture_->settle();
+        QVERIFY(fixture_->activate("TabSheet2"));
     }
     void cleanup() { fixture_.reset(); }
 
@@ -212,7 +208,6 @@ void LimingTabTest::formulasHintsAndChart()
     QCOMPARE(groupPath(chart), str(kType));
     QVERIFY(chart->isVisible());
 }
-
 
 // Enter on a field or radio button of "Calagem" presses "&Calcular" of the
 // base-saturation method; on a button it presses that button.

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
+#include <QTabWidget>
+#include <QTest>
 #include <QWidget>
 
 namespace bulbicalc::ui::test {
@@ -78,6 +80,17 @@ WindowFixture::~WindowFixture()
 {
     watchdog_.stop();
     window_.reset();
+}
+
+bool WindowFixture::activate(const char* tab)
+{
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get()))
+        return false;
+    if (tab)
+        window_->tabs().setCurrentWidget(find<QWidget>(tab));
+    settle();
+    return true;
 }
 
 void WindowFixture::settle()

@@ -37,6 +37,10 @@ public:
     // Lets queued boxes and timers run.
     void settle();
 
+    // Makes the window the active one (keys and focus reach it) and shows the
+    // tab sheet named `tab`, if any. False when the window did not activate.
+    bool activate(const char* tab = nullptr);
+
     template <typename T> T* find(const char* name)
     {
         return window_->findChild<T*>(QString::fromLatin1(name));

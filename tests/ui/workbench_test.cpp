@@ -35,10 +35,7 @@ private Q_SLOTS:
     void init()
     {
         fixture_ = std::make_unique<WindowFixture>();
-        fixture_->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fixture_->window()));
-        fixture_->window().tabs().setCurrentWidget(fixture_->find<QWidget>("TabSheet10"));
-        fixture_->settle();
+        QVERIFY(fixture_->activate("TabSheet10"));
     }
     void cleanup()
     {
