@@ -5,6 +5,7 @@
 #include "core/app/recording_platform.h"
 #include "core/app/text_encoding.h"
 #include "core/app/window_state.h"
+#include "core/program/program.h"
 
 #include <deque>
 #include <fstream>
@@ -144,7 +145,7 @@ private:
         if (window_)
             return;
         const auto dir = dataDir_ ? *dataDir_ : options_.defaultDataDir;
-        owned_ = std::make_unique<WindowState>(platform_, dir);
+        owned_ = createWindowState(platform_, dir);
         window_ = owned_.get();
         if (window_->startupError())
             lastError_ = pendingError_ = window_->startupError();
@@ -193,6 +194,9 @@ private:
             fail(failure.what());
         } catch (const std::out_of_range& error) {
             fail(error.what());
+        } catch (const std::exception& error) {
+            // Anything but the user's errors is a defect of the program.
+            fail(std::string("defect: ") + error.what());
         }
     }
 

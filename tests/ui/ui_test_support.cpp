@@ -32,6 +32,13 @@ bool copyTree(const QString& source, const QString& target)
     return true;
 }
 
+void RecordingPresenter::showDefect(QWidget*, const QString& message)
+{
+    defects << message;
+    if (failOnDefect)
+        QTest::qFail(qPrintable(QStringLiteral("the program met a defect: ") + message), __FILE__, __LINE__);
+}
+
 QString str(const char* utf8)
 {
     return QString::fromUtf8(utf8);

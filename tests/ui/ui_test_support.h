@@ -12,13 +12,18 @@
 
 namespace bulbicalc::ui::test {
 
-// Records the boxes the window would show instead of opening them.
+// Records the boxes the window would show instead of opening them. A defect
+// of the program (a failure that is not the user's error) fails the running
+// test at once, unless the test expects one.
 class RecordingPresenter : public DialogPresenter {
 public:
     QStringList errors;
     QStringList messages;
+    QStringList defects;
+    bool failOnDefect = true;
     void showError(QWidget*, const QString& message) override { errors << message; }
     void showMessage(QWidget*, const QString& message) override { messages << message; }
+    void showDefect(QWidget* parent, const QString& message) override;
 };
 
 // A window over a temporary copy of the data folders. Boxes are recorded; a

@@ -3,7 +3,7 @@
 // statements of each SCENARIO run first on the window's core, so a picture can
 // show the window after an input; a scenario's own expectations are checked
 // and reported too.
-#include "core/app/window_controls.h"
+#include "core/app/tab_sheets.h"
 #include "core/app/window_state.h"
 #include "scenario/scenario_runner.h"
 #include "ui/app/binding.h"

@@ -1,5 +1,7 @@
 #include "core/about/about_text.h"
 
+#include "core/about/about_controls.h"
+#include "core/app/form_builder.h"
 #include "core/app/window_state.h"
 
 #include <string>
@@ -25,6 +27,23 @@ LineFormat name()
 }
 
 } // namespace
+
+void addAboutControls(WindowState& window)
+{
+    FormBuilder b(window);
+    b.tab(about::TabSheet8);
+    bool first = true;
+    for (std::string_view frame : about::kPhotoFrames) {
+        b.image(frame, first);
+        first = false;
+    }
+    b.label(about::Label48, "Fotos 1/8");
+    b.label(about::Label66, "Deficiência de Manganês");
+    b.spin(about::UpDown3, about::Edit27, 1, 1, 8);
+
+    b.tab(about::TabSheet7);
+    b.add(about::RichEdit2, ControlKind::RichEdit);
+}
 
 void writeAboutText(WindowState& window)
 {
@@ -55,12 +74,12 @@ void writeAboutText(WindowState& window)
          "Sociedade Brasileira de Ciência do Solo, Núcleo Regional Sul, 2016.",
          regular()},
     };
-    Control& about = window.control("RichEdit2");
-    about.items.clear();
-    about.lineFormats.clear();
+    Control& richEdit = window.control(about::RichEdit2);
+    richEdit.items.clear();
+    richEdit.lineFormats.clear();
     for (const auto& [text, format] : lines) {
-        about.items.push_back(text);
-        about.lineFormats.push_back(format);
+        richEdit.items.push_back(text);
+        richEdit.lineFormats.push_back(format);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "core/app/controls.h"
 
-#include <stdexcept>
+#include "core/app/errors.h"
 
 namespace bulbicalc {
 
@@ -19,7 +19,7 @@ Control& Controls::at(std::string_view name)
 {
     const auto it = controls_.find(name);
     if (it == controls_.end())
-        throw std::out_of_range("no control named " + std::string(name));
+        throw UnknownNameError("no control named " + std::string(name));
     return it->second;
 }
 
@@ -27,7 +27,7 @@ const Control& Controls::at(std::string_view name) const
 {
     const auto it = controls_.find(name);
     if (it == controls_.end())
-        throw std::out_of_range("no control named " + std::string(name));
+        throw UnknownNameError("no control named " + std::string(name));
     return it->second;
 }
 

@@ -42,6 +42,14 @@ public:
     using Error::Error;
 };
 
+// A name that no control, grid or chart of the window has: a defect of the
+// program (a handler or a caller naming a control that does not exist), not
+// something the user did. The window reports it apart from the user's errors.
+class UnknownNameError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
 // Division that raises the errors the user sees instead of yielding an
 // infinite or undefined value.
 double divide(double numerator, double denominator);

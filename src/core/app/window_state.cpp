@@ -1,11 +1,7 @@
 #include "core/app/window_state.h"
 
 #include "core/app/errors.h"
-#include "core/app/handlers.h"
-#include "core/app/key_rules.h"
 #include "core/app/number_text.h"
-#include "core/app/startup.h"
-#include "core/app/window_controls.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -15,13 +11,6 @@ namespace bulbicalc {
 WindowState::WindowState(Platform& platform, std::filesystem::path dataDir)
     : platform_(platform), dataDir_(std::move(dataDir))
 {
-    addWindowControls(*this);
-    registerHandlers(*this);
-    try {
-        formCreate(*this);
-    } catch (const Error& error) {
-        startupError_ = error.what();
-    }
 }
 
 const std::string& WindowState::text(std::string_view name) const
@@ -77,7 +66,7 @@ Grid& WindowState::grid(std::string_view name)
 {
     const auto it = grids_.find(name);
     if (it == grids_.end())
-        throw std::out_of_range("no grid named " + std::string(name));
+        throw UnknownNameError("no grid named " + std::string(name));
     return it->second;
 }
 
@@ -100,7 +89,7 @@ ChartData& WindowState::chart(std::string_view name)
 {
     const auto it = charts_.find(name);
     if (it == charts_.end())
-        throw std::out_of_range("no chart named " + std::string(name));
+        throw UnknownNameError("no chart named " + std::string(name));
     return it->second;
 }
 
@@ -154,16 +143,16 @@ void WindowState::enter(std::string_view control)
     const Control* c = controls_.contains(name) ? &controls_.at(name) : nullptr;
     const bool isButton = c != nullptr && c->kind == ControlKind::Button;
     const std::string tab = c != nullptr ? c->tab : std::string();
-    const std::string defaultButton = defaultButtonOfTab(tab);
+    const std::string button = defaultButton(tab);
     if (isButton) {
         click(name);
         return;
     }
-    if (!defaultButton.empty()) {
-        click(defaultButton);
+    if (!button.empty()) {
+        click(button);
         return;
     }
-    const auto rule = keyRuleOf(name);
+    const KeyRule* rule = keyRule(name);
     if (!rule || rule->next.empty())
         return;
     run(enterBeforeHandlers_, name, *this);
@@ -177,7 +166,7 @@ char32_t WindowState::keyPress(std::string_view control, char32_t key)
         enter(control);
         return kKeyNone;
     }
-    const auto rule = keyRuleOf(control);
+    const KeyRule* rule = keyRule(control);
     if (rule && rule->decimal)
         return applyDecimalRule(key);
     return key;
@@ -216,7 +205,7 @@ char32_t WindowState::gridKey(std::string_view gridName, int col, int row, char3
 {
     Grid& g = grid(gridName);
     g.setCurrent(col, row);
-    const auto rule = keyRuleOf(gridName);
+    const KeyRule* rule = keyRule(gridName);
     if (rule && rule->decimal)
         key = applyDecimalRule(key);
     return g.editorKey(key);
@@ -298,6 +287,28 @@ void WindowState::onEnterAfter(std::string_view control, Handler handler)
 void WindowState::onMenu(std::string_view gridName, std::string_view command, Handler handler)
 {
     add(menuHandlers_, std::string(gridName) + '\n' + std::string(command), std::move(handler));
+}
+
+void WindowState::setKeyRule(std::string_view control, KeyRule rule)
+{
+    keyRules_.insert_or_assign(std::string(control), std::move(rule));
+}
+
+const KeyRule* WindowState::keyRule(std::string_view control) const
+{
+    const auto it = keyRules_.find(control);
+    return it == keyRules_.end() ? nullptr : &it->second;
+}
+
+void WindowState::setDefaultButton(std::string_view tab, std::string_view button)
+{
+    defaultButtons_.insert_or_assign(std::string(tab), std::string(button));
+}
+
+std::string WindowState::defaultButton(std::string_view tab) const
+{
+    const auto it = defaultButtons_.find(tab);
+    return it == defaultButtons_.end() ? std::string() : it->second;
 }
 
 bool WindowState::hasClickHandler(std::string_view control) const

@@ -3,6 +3,7 @@
 #include "core/app/chart_data.h"
 #include "core/app/controls.h"
 #include "core/app/grid.h"
+#include "core/app/key_rules.h"
 #include "core/app/module_numbers.h"
 #include "core/app/platform.h"
 
@@ -18,16 +19,17 @@ namespace bulbicalc {
 
 // The whole state of the main window (every control by its control name, the
 // grids, the charts and the module-level numbers) and the entry points for the
-// user's actions. Each entry point runs the handler chain of that action;
-// handlers are registered by the subsystems at construction. A failure is an
-// Error exception that aborts the chain; what was written before stays.
+// user's actions. Each entry point runs the handler chain of that action. A
+// failure is an Error exception that aborts the chain; what was written before
+// stays. A name that the window does not have is an UnknownNameError.
+//
+// The state starts empty: the subsystems add their controls, key rules and
+// handlers, and the program's composition root puts them together and runs
+// the start-up routine.
 class WindowState {
 public:
     using Handler = std::function<void(WindowState&)>;
 
-    // Builds the start-up state: the controls of every tab, the handlers, and
-    // the start-up routine. A failure of the start-up routine skips its
-    // remaining steps and is kept in startupError().
     WindowState(Platform& platform, std::filesystem::path dataDir);
     WindowState(const WindowState&) = delete;
     WindowState& operator=(const WindowState&) = delete;
@@ -69,7 +71,9 @@ public:
 
     Platform& platform() { return platform_; }
     const std::filesystem::path& dataDir() const { return dataDir_; }
+    // The failure that ended the start-up routine early, if any.
     const std::optional<std::string>& startupError() const { return startupError_; }
+    void setStartupError(std::string message) { startupError_ = std::move(message); }
 
     const std::string& activeTab() const { return activeTab_; }
     void setActiveTab(std::string tab) { activeTab_ = std::move(tab); }
@@ -114,6 +118,15 @@ public:
     // A popup command of a grid; it acts on the grid's current cell.
     void onMenu(std::string_view grid, std::string_view command, Handler handler);
 
+    // The key rules of a field or grid editor, and the default button of a
+    // tab that Enter presses from its fields.
+    void setKeyRule(std::string_view control, KeyRule rule);
+    const KeyRule* keyRule(std::string_view control) const;
+    const std::map<std::string, KeyRule, std::less<>>& keyRules() const { return keyRules_; }
+    void setDefaultButton(std::string_view tab, std::string_view button);
+    // Empty for a tab without one.
+    std::string defaultButton(std::string_view tab) const;
+
     bool hasClickHandler(std::string_view control) const;
     bool hasMenuCommand(std::string_view grid, std::string_view command) const;
 
@@ -129,6 +142,9 @@ private:
     std::optional<std::string> startupError_;
     std::string activeTab_ = "TabSheet1";
     std::string focused_;
+
+    std::map<std::string, KeyRule, std::less<>> keyRules_;
+    std::map<std::string, std::string, std::less<>> defaultButtons_;
 
     HandlerMap changeHandlers_;
     HandlerMap leaveHandlers_;

@@ -2,7 +2,7 @@
 
 #include "core/app/chart_data.h"
 #include "core/app/date.h"
-#include "core/doses/cultivation_system.h"
+#include "core/soil/cultivation_system.h"
 
 #include <string>
 #include <vector>
@@ -45,6 +45,12 @@ struct CalendarChartInput {
 // Throws IntegerConversionError on a timing that is not a whole number.
 void fillCalendarChart(ChartData& chart, const CalendarChartInput& input);
 
+// The calendar's part of "&Parcelar" of the N split: stga1 lists the n
+// parcelas of the N split, parcela 1 at day 0, with the timing heading of the
+// system (transplant and direct seeding; consolidated no-till keeps the
+// heading of the system switch).
+void listParcelas(WindowState& window, int parcelas);
+
 // Redraws Chart1 from stga1, the planting date, the view and the system. On a
 // failure the chart keeps what it showed.
 void Grafico1(WindowState& window);
@@ -55,6 +61,12 @@ void showCultivationSystem(WindowState& window, CultivationSystem system);
 
 // A new planting date: the dates, then the chart.
 void DateTimePicker2Change(WindowState& window);
+
+// Adds the controls of the tab and the calendar chart.
+void addCalendarControls(WindowState& window);
+
+// Start-up: the headings of stga1.
+void writeCalendarHeadings(WindowState& window);
 
 // Registers the planting date's change and the two views' clicks.
 void registerCalendarHandlers(WindowState& window);

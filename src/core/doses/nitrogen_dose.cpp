@@ -1,9 +1,12 @@
+#include "core/doses/nitrogen_dose.h"
+
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
 #include "core/doses/doses.h"
+#include "core/doses/doses_controls.h"
+#include "core/soil/soil_controls.h"
 
 namespace bulbicalc {
-namespace {
 
 double baseNitrogenDose(double organicMatter)
 {
@@ -16,22 +19,29 @@ double baseNitrogenDose(double organicMatter)
     return 60;
 }
 
-} // namespace
+double nitrogenDose(double organicMatter, double yield, CultivationSystem system)
+{
+    double dose = baseNitrogenDose(organicMatter);
+    if (yield > 30)
+        dose += 4 * (yield - 30);
+    switch (system) {
+    case CultivationSystem::DirectSeeding:
+        return dose * 1.2;
+    case CultivationSystem::ConsolidatedNoTill:
+        return dose * 0.75;
+    case CultivationSystem::Transplant:
+        break;
+    }
+    return dose;
+}
 
 void DoseN(WindowState& window)
 {
     ModuleNumbers& n = window.numbers();
-    n.MO = window.number("EdMO");
-    n.Producao = window.number("EdProducao");
-    double dose = baseNitrogenDose(n.MO);
-    // Above 30 t/ha the dose grows with the yield; below it is never lowered.
-    if (n.Producao > 30)
-        dose += 4 * (n.Producao - 30);
-    if (window.isChecked("RadioButton11"))
-        dose *= 1.2;
-    else if (window.isChecked("RadioButton20"))
-        dose *= 0.75;
-    window.setText("Edit16", formatNumber(dose, "0.0"));
+    n.MO = window.number(soil::EdMO);
+    n.Producao = window.number(soil::EdProducao);
+    const double dose = nitrogenDose(n.MO, n.Producao, cultivationSystem(window));
+    window.setText(doses::Edit16, formatNumber(dose, "0.0"));
 }
 
 } // namespace bulbicalc

@@ -1,38 +1,27 @@
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
-#include "core/calendar/calendar.h"
-#include "core/doses/cultivation_system.h"
 #include "core/doses/dose_handlers.h"
 #include "core/doses/doses.h"
+#include "core/doses/doses_controls.h"
 #include "core/doses/recommendation_table.h"
 #include "core/doses/split_grid.h"
+#include "core/doses/split_plan.h"
+#include "core/soil/soil_controls.h"
 
-#include <array>
 #include <string>
 
 namespace bulbicalc {
 namespace {
 
-struct SplitPlan {
-    std::array<const char*, 5> timings;
-    std::array<const char*, 5> percents;
-    int applications;
-    std::array<const char*, 3> potashTimings;
-};
-
-constexpr SplitPlan kTransplantPlan{
-    {"Plantio", "35", "60", "85", ""}, {"15", "25", "35", "25", ""}, 4, {"Plantio", "60", "85"}};
-constexpr SplitPlan kDirectSeedingPlan{
-    {"Semeadura", "45", "80", "110", "135"}, {"10", "20", "25", "25", "20"}, 5, {"Semeadura", "80", "110"}};
-
 // The system switch: the default plan of the system into the N split and
 // the potash timings, the N dose again, and the calendar's headings and
 // picture. Nothing is published: that waits for "&Parcelar".
-void switchSystem(WindowState& window, const SplitPlan& plan, CultivationSystem system)
+void switchSystem(WindowState& window, CultivationSystem system, const DoseTriggers& triggers)
 {
     using namespace split_column;
-    window.setSpinPosition("UpDown1", plan.applications);
-    Grid& nitrogen = window.grid("rstga1");
+    const SplitPlan& plan = splitPlanOf(system);
+    window.setSpinPosition(doses::UpDown1, plan.applications);
+    Grid& nitrogen = window.grid(doses::rstga1);
     nitrogen.setRowCount(plan.applications + 1);
     for (int p = 1; p <= plan.applications; ++p) {
         const auto i = static_cast<std::size_t>(p - 1);
@@ -40,12 +29,13 @@ void switchSystem(WindowState& window, const SplitPlan& plan, CultivationSystem 
         nitrogen.setCell(kTiming, p, plan.timings[i]);
         nitrogen.setCell(kPercent, p, plan.percents[i]);
     }
-    Grid& potash = window.grid("rstga2");
+    Grid& potash = window.grid(doses::rstga2);
     for (int row = 1; row <= 3; ++row)
         potash.setCell(kTiming, row, plan.potashTimings[static_cast<std::size_t>(row - 1)]);
-    if (!window.isEmpty("EdMO"))
+    if (!window.isEmpty(soil::EdMO))
         DoseN(window);
-    showCultivationSystem(window, system);
+    if (triggers.systemSwitched)
+        triggers.systemSwitched(window, system);
 }
 
 // Every parcela needs its timing before anything is published: one message
@@ -66,7 +56,7 @@ bool timingsGiven(WindowState& window, const Grid& split)
 void publishParcelas(WindowState& window, const Grid& split, int parcelas)
 {
     using namespace split_column;
-    Grid& table = window.grid("rstga3");
+    Grid& table = window.grid(doses::rstga3);
     table.setRowCount(parcelas + 1);
     for (int p = 1; p <= parcelas; ++p) {
         table.setCell(parcela_view::kNumber, p, split.cell(kNumber, p));
@@ -75,59 +65,34 @@ void publishParcelas(WindowState& window, const Grid& split, int parcelas)
     }
 }
 
-// The calendar lists the parcelas; parcela 1 is day 0.
-void listInCalendar(WindowState& window, const Grid& split, int parcelas)
-{
-    Grid& calendar = window.grid("stga1");
-    switch (cultivationSystem(window)) {
-    case CultivationSystem::Transplant:
-        calendar.setCell(1, 0, "Época (DAT)");
-        break;
-    case CultivationSystem::DirectSeeding:
-        calendar.setCell(1, 0, "Época (DASD)");
-        break;
-    case CultivationSystem::ConsolidatedNoTill:
-        break; // keeps the heading of the system switch
-    }
-    calendar.setRowCount(parcelas + 1);
-    calendar.setCell(0, 1, "1");
-    calendar.setCell(1, 1, "0");
-    for (int p = 2; p <= parcelas; ++p) {
-        calendar.setCell(0, p, split.cell(split_column::kNumber, p));
-        calendar.setCell(1, p, split.cell(split_column::kTiming, p));
-    }
-}
-
 } // namespace
 
-void RadioButton10Click(WindowState& window)
+void RadioButton10Click(WindowState& window, const DoseTriggers& triggers)
 {
-    switchSystem(window, kTransplantPlan, CultivationSystem::Transplant);
+    switchSystem(window, CultivationSystem::Transplant, triggers);
 }
 
-void RadioButton11Click(WindowState& window)
+void RadioButton11Click(WindowState& window, const DoseTriggers& triggers)
 {
-    switchSystem(window, kDirectSeedingPlan, cultivationSystem(window));
+    switchSystem(window, cultivationSystem(window), triggers);
 }
 
 void UpDown1Click(WindowState& window)
 {
-    setApplicationCount(window.grid("rstga1"), window.control("UpDown1").position);
+    setApplicationCount(window.grid(doses::rstga1), window.control(doses::UpDown1).position);
 }
 
-void BitBtn29Click(WindowState& window)
+void BitBtn29Click(WindowState& window, const DoseTriggers& triggers)
 {
-    Grid& split = window.grid("rstga1");
+    Grid& split = window.grid(doses::rstga1);
     const int parcelas = applicationCount(split);
     if (!timingsGiven(window, split))
         return;
-    const double dose = window.number("Edit16");
+    const double dose = window.number(doses::Edit16);
     warnUnlessWholeDose(window, splitDose(split, dose));
     publishParcelas(window, split, parcelas);
-    listInCalendar(window, split, parcelas);
-    DefineData(window);
-    Grafico1(window);
-    layoutParcelaColumns(window, parcelas);
+    if (triggers.parcelasPublished)
+        triggers.parcelasPublished(window, parcelas);
     for (int p = 1; p <= parcelas; ++p)
         writeRecommendation(window, Nutrient::N, p, split.cell(split_column::kKilograms, p));
 }

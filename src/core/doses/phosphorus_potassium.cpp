@@ -1,18 +1,61 @@
+#include "core/doses/phosphorus_potassium.h"
+
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
 #include "core/doses/doses.h"
+#include "core/doses/doses_controls.h"
 #include "core/doses/recommendation_table.h"
+#include "core/doses/split_grid.h"
+#include "core/soil/soil_controls.h"
 
-#include <array>
 #include <string>
 
 namespace bulbicalc {
 namespace {
 
-using Limits = std::array<double, 4>;
+using BaseDoses = std::array<double, 5>;
+constexpr BaseDoses kPhosphateDoses = {280, 200, 160, 120, 80};
+constexpr BaseDoses kPotashDoses = {210, 150, 120, 90, 60};
 
-// Upper limits of the classes "Muito baixo", "Baixo", "Médio" and "Alto".
-Limits phosphorusLimits(double clay)
+double classDose(double content, const ClassLimits& limits, const BaseDoses& doses, double yield)
+{
+    const auto index = static_cast<std::size_t>(nutrientClass(content, limits));
+    // Above three times the limit of "Médio" the soil needs no fertiliser;
+    // the class stays "Muito alto".
+    const double base = content > 3 * limits[2] ? 0.0 : doses[index];
+    return yieldCorrected(base, yield);
+}
+
+// Stores the limits in the module-level numbers that the reports and the
+// later handlers read.
+void storeLimits(const ClassLimits& limits, double& lm1, double& lm2, double& lm3, double& lm4)
+{
+    lm1 = limits[0];
+    lm2 = limits[1];
+    lm3 = limits[2];
+    lm4 = limits[3];
+}
+
+} // namespace
+
+const char* nutrientClassName(NutrientClass nutrientClass)
+{
+    switch (nutrientClass) {
+    case NutrientClass::VeryLow:
+        return "Muito baixo";
+    case NutrientClass::Low:
+        return "Baixo";
+    case NutrientClass::Medium:
+        return "Médio";
+    case NutrientClass::High:
+        return "Alto";
+    case NutrientClass::VeryHigh:
+        break;
+    }
+    return "Muito alto";
+}
+
+ClassLimits phosphorusLimits(double clay)
 {
     if (clay >= 60)
         return {3, 6, 9, 12};
@@ -23,7 +66,7 @@ Limits phosphorusLimits(double clay)
     return {10, 20, 30, 60};
 }
 
-Limits potassiumLimits(double ctc)
+ClassLimits potassiumLimits(double ctc)
 {
     if (ctc <= 7.5)
         return {20, 40, 60, 120};
@@ -34,85 +77,90 @@ Limits potassiumLimits(double ctc)
     return {45, 90, 135, 270};
 }
 
-struct ClassAndDose {
-    const char* name;
-    double dose;
-};
-
-// Stores the class limits in the module-level numbers and returns the class
-// of the content with the base dose of the class; a content above three times
-// the limit of "Médio" needs no fertiliser (the class stays "Muito alto").
-ClassAndDose classify(double content, const Limits& limits, const std::array<double, 5>& doses,
-                      std::array<double*, 4> storedLimits)
+NutrientClass nutrientClass(double content, const ClassLimits& limits)
 {
-    static constexpr const char* kNames[] = {"Muito baixo", "Baixo", "Médio", "Alto", "Muito alto"};
-    for (std::size_t k = 0; k < limits.size(); ++k)
-        *storedLimits[k] = limits[k];
     std::size_t k = 0;
     while (k < limits.size() && content > limits[k])
         ++k;
-    return {kNames[k], content > 3 * limits[2] ? 0.0 : doses[k]};
+    return static_cast<NutrientClass>(k);
 }
 
-// Doses grow by 3 kg/ha for every t/ha above 30, also from a zero base dose.
 double yieldCorrected(double dose, double yield)
 {
     return yield > 30 ? dose + 3 * (yield - 30) : dose;
 }
 
-} // namespace
+double phosphateDose(double phosphorus, const ClassLimits& limits, double yield)
+{
+    return classDose(phosphorus, limits, kPhosphateDoses, yield);
+}
+
+double potashDose(double potassium, const ClassLimits& limits, double yield)
+{
+    return classDose(potassium, limits, kPotashDoses, yield);
+}
+
+const char* phosphateAdvice(double dose)
+{
+    if (dose <= 120)
+        return "Pode aplicar toda dose no sulco de semeadura,\r"
+               " ou a lanço e incorporado antes da semeadura ou plantio";
+    return "Dividir a dose aplicando\r metade a lanço e incorporada\r metade aplicada na linha de plantio";
+}
+
+PotashSplitProposal proposedPotashSplit(double dose)
+{
+    PotashSplitProposal proposal;
+    if (dose >= 120) {
+        proposal.applications = 3;
+        proposal.shares.assign(kThreeApplicationPotashShares.begin(), kThreeApplicationPotashShares.end());
+        proposal.advice = "50%  a lanço no transplante ou semeadura \r"
+                          "25 % em cobertura aos 60 DAT ou 110 DASD\r"
+                          "25 % em cobertura aos 85 dias após transplante ou 110 dias após "
+                          "semeadura direta em campo";
+    } else {
+        proposal.applications = 1;
+        proposal.shares = {"100"};
+        proposal.advice = "Aplicada lanço e incorporada no transplante ou semeadura";
+    }
+    if (dose <= 60)
+        proposal.advice = "Pode também ser aplicada na linha de plantio ou semeadura";
+    return proposal;
+}
 
 void ClasseP(WindowState& window)
 {
     ModuleNumbers& n = window.numbers();
-    auto [name, dose] = classify(n.P, phosphorusLimits(n.argila), {280, 200, 160, 120, 80},
-                                 {&n.Lm1P, &n.Lm2P, &n.Lm3P, &n.Lm4P});
-    window.setText("EdClasseP", name);
-    dose = yieldCorrected(dose, window.number("EdProducao"));
+    const ClassLimits limits = phosphorusLimits(n.argila);
+    storeLimits(limits, n.Lm1P, n.Lm2P, n.Lm3P, n.Lm4P);
+    window.setText(soil::EdClasseP, nutrientClassName(nutrientClass(n.P, limits)));
+    const double dose = phosphateDose(n.P, limits, window.number(soil::EdProducao));
     const std::string doseText = formatNumber(dose, "0,0");
-    window.setText("Edit18", doseText);
+    window.setText(doses::Edit18, doseText);
     // Published even when the text did not change (the field starts at "80"):
     // a computed dose always reaches the recommendation table.
     publishFirstParcelaDose(window, Nutrient::P2O5, doseText);
-    window.setText("BtObsP", "");
-    if (dose <= 120)
-        window.setText("BtObsP", "Pode aplicar toda dose no sulco de semeadura,\r"
-                                 " ou a lanço e incorporado antes da semeadura ou plantio");
-    else
-        window.setText("BtObsP", "Dividir a dose aplicando\r metade a lanço e incorporada\r"
-                                 " metade aplicada na linha de plantio");
+    window.setText(doses::BtObsP, "");
+    window.setText(doses::BtObsP, phosphateAdvice(dose));
 }
 
 void ClasseK(WindowState& window)
 {
     ModuleNumbers& n = window.numbers();
-    auto [name, dose] =
-        classify(n.K, potassiumLimits(n.CTC), {210, 150, 120, 90, 60}, {&n.Lm1K, &n.Lm2K, &n.Lm3K, &n.Lm4K});
-    window.setText("EdClasseK", name);
-    n.Producao = window.number("EdProducao");
-    dose = yieldCorrected(dose, n.Producao);
-    window.setText("Edit19", formatNumber(dose, "0,0"));
+    const ClassLimits limits = potassiumLimits(n.CTC);
+    storeLimits(limits, n.Lm1K, n.Lm2K, n.Lm3K, n.Lm4K);
+    window.setText(soil::EdClasseK, nutrientClassName(nutrientClass(n.K, limits)));
+    n.Producao = window.number(soil::EdProducao);
+    const double dose = potashDose(n.K, limits, n.Producao);
+    window.setText(doses::Edit19, formatNumber(dose, "0,0"));
 
-    // The proposed split: three applications from 120 kg/ha on, else one.
-    Grid& split = window.grid("rstga2");
-    if (dose >= 120) {
-        split.setRowCount(4);
-        window.setSpinPosition("UpDown2", 3);
-        split.setCell(2, 1, "50");
-        split.setCell(2, 2, "25");
-        split.setCell(2, 3, "25");
-        window.setText("BtObsK", "50%  a lanço no transplante ou semeadura \r"
-                                 "25 % em cobertura aos 60 DAT ou 110 DASD\r"
-                                 "25 % em cobertura aos 85 dias após transplante ou 110 dias após "
-                                 "semeadura direta em campo");
-    } else {
-        split.setRowCount(2);
-        window.setSpinPosition("UpDown2", 1);
-        split.setCell(2, 1, "100");
-        window.setText("BtObsK", "Aplicada lanço e incorporada no transplante ou semeadura");
-    }
-    if (dose <= 60)
-        window.setText("BtObsK", "Pode também ser aplicada na linha de plantio ou semeadura");
+    const PotashSplitProposal proposal = proposedPotashSplit(dose);
+    Grid& split = window.grid(doses::rstga2);
+    split.setRowCount(proposal.applications + 1);
+    window.setSpinPosition(doses::UpDown2, proposal.applications);
+    for (int row = 1; row <= proposal.applications; ++row)
+        split.setCell(split_column::kPercent, row, proposal.shares[static_cast<std::size_t>(row - 1)]);
+    window.setText(doses::BtObsK, proposal.advice);
 }
 
 } // namespace bulbicalc

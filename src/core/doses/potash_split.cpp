@@ -1,5 +1,6 @@
 #include "core/app/window_state.h"
 #include "core/doses/dose_handlers.h"
+#include "core/doses/doses_controls.h"
 #include "core/doses/recommendation_table.h"
 #include "core/doses/split_grid.h"
 
@@ -7,14 +8,14 @@ namespace bulbicalc {
 
 void UpDown2Click(WindowState& window)
 {
-    setApplicationCount(window.grid("rstga2"), window.control("UpDown2").position);
+    setApplicationCount(window.grid(doses::rstga2), window.control(doses::UpDown2).position);
 }
 
 void BitBtn10Click(WindowState& window)
 {
     using namespace split_column;
-    Grid& potash = window.grid("rstga2");
-    const double dose = window.number("Edit19");
+    Grid& potash = window.grid(doses::rstga2);
+    const double dose = window.number(doses::Edit19);
     warnUnlessWholeDose(window, splitDose(potash, dose));
 
     // Each potash application goes to the N parcela with the same timing text,
@@ -22,8 +23,8 @@ void BitBtn10Click(WindowState& window)
     // parcela is not published, and a parcela no application matches keeps
     // its K2O. An application without timing has no parcela: matching it
     // would hand its potash to parcelas that have no timing yet.
-    const int parcelas = applicationCount(window.grid("rstga1"));
-    Grid& table = window.grid("rstga3");
+    const int parcelas = applicationCount(window.grid(doses::rstga1));
+    Grid& table = window.grid(doses::rstga3);
     table.setRowCount(parcelas + 1);
     const int k2o = parcelaViewColumn(Nutrient::K2O);
     for (int q = 1; q <= applicationCount(potash); ++q) {

@@ -30,9 +30,4 @@ void writeRecommendation(WindowState& window, Nutrient nutrient, int parcela, co
 // The whole dose goes to parcela 1 (planting or sowing), in both views.
 void publishFirstParcelaDose(WindowState& window, Nutrient nutrient, const std::string& amount);
 
-// Lays the workbench out for n parcelas: one column per parcela in the
-// recommendation, applied and missing grids, six fixed columns and one per
-// parcela in the fertiliser grid, each parcela column titled "Par. " + p.
-void layoutParcelaColumns(WindowState& window, int parcelas);
-
 } // namespace bulbicalc

@@ -3,6 +3,7 @@
 #include "core/app/grid.h"
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
+#include "core/soil/soil_controls.h"
 
 #include <string>
 
@@ -54,7 +55,7 @@ void installSplitGridEvents(WindowState& window, std::string_view gridName)
             hint = "Número da Parcela)";
             break;
         case split_column::kTiming:
-            hint = state->isChecked("RadioButton10") ? "Dias após transplante" : "Dias após a semeadura";
+            hint = state->isChecked(soil::RadioButton10) ? "Dias após transplante" : "Dias após a semeadura";
             break;
         case split_column::kPercent:
             hint = "Quantidade (%)";

@@ -1,16 +1,20 @@
+#include "core/doses/sulphur_micronutrients.h"
+
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
 #include "core/doses/doses.h"
+#include "core/doses/doses_controls.h"
 #include "core/doses/recommendation_table.h"
+#include "core/soil/soil_controls.h"
 
 #include <string>
+#include <string_view>
 
 namespace bulbicalc {
-namespace {
 
-double sulphurDose(bool sandySoil, double sulphur)
+double sulphurDose(SoilGroup group, double sulphur)
 {
-    if (sandySoil) {
+    if (group == SoilGroup::Sandy) {
         if (sulphur <= 15)
             return 60;
         if (sulphur <= 20)
@@ -20,52 +24,69 @@ double sulphurDose(bool sandySoil, double sulphur)
     return sulphur <= 10 ? 30 : 0;
 }
 
-// Micronutrient advice: one text at or below the threshold, another above.
-void adviseMicronutrient(WindowState& window, const char* field, const char* label, double threshold,
-                         const char* deficient, const char* sufficient)
+const char* zincAdvice(double zinc)
+{
+    if (zinc <= 3.0)
+        return "Aplicar de 3 a 4 kg/ha de Zn a cada 2 anos.\r"
+               " Aplicar via solo, previamente ao plantio ou semeadura";
+    return "Não há necessidade de adubação com Zn";
+}
+
+const char* boronAdvice(double boron)
+{
+    if (boron <= 0.6)
+        return "Aplicar anualmente de 1,5 a 2,0 kg/ha de B. \r"
+               "Pode se aplicado a lanço antes do plantio ou semeadura";
+    return "Não há necessidade de aplicar boro";
+}
+
+const char* manganeseAdvice(double manganese)
+{
+    if (manganese <= 5.0)
+        return "Fazer de 3 a 4 pulverizações com Sulfato de Mn \r"
+               "na concentração de 0,5 a 1% em intervalos de uma a duas semanas";
+    return "Não há necessidade de suplementar Mn";
+}
+
+namespace {
+
+// The advice of a given content into its label; nothing while it is empty.
+void adviseMicronutrient(WindowState& window, std::string_view field, std::string_view label,
+                         const char* (*advice)(double))
 {
     if (window.isEmpty(field))
         return;
-    const double content = window.number(field);
-    window.setText(label, content <= threshold ? deficient : sufficient);
+    window.setText(label, advice(window.number(field)));
 }
 
 } // namespace
 
 void DoseS(WindowState& window)
 {
-    if (window.isEmpty("EdS"))
+    if (window.isEmpty(soil::EdS))
         return;
     ModuleNumbers& n = window.numbers();
-    n.S = window.number("EdS");
-    const std::string dose = formatNumber(sulphurDose(window.isChecked("RadioButton21"), n.S), "0.0");
-    window.setText("Edit22", dose);
+    n.S = window.number(soil::EdS);
+    const SoilGroup group = window.isChecked(doses::RadioButton21) ? SoilGroup::Sandy : SoilGroup::Clayey;
+    const std::string dose = formatNumber(sulphurDose(group, n.S), "0.0");
+    window.setText(doses::Edit22, dose);
     // Published even when the text did not change, like the P2O5 dose.
     publishFirstParcelaDose(window, Nutrient::S, dose);
 }
 
 void DoseZn(WindowState& window)
 {
-    adviseMicronutrient(window, "EdZn", "BTRZn", 3.0,
-                        "Aplicar de 3 a 4 kg/ha de Zn a cada 2 anos.\r"
-                        " Aplicar via solo, previamente ao plantio ou semeadura",
-                        "Não há necessidade de adubação com Zn");
+    adviseMicronutrient(window, soil::EdZn, doses::BTRZn, zincAdvice);
 }
 
 void DoseB(WindowState& window)
 {
-    adviseMicronutrient(window, "EdB", "BTRB", 0.6,
-                        "Aplicar anualmente de 1,5 a 2,0 kg/ha de B. \r"
-                        "Pode se aplicado a lanço antes do plantio ou semeadura",
-                        "Não há necessidade de aplicar boro");
+    adviseMicronutrient(window, soil::EdB, doses::BTRB, boronAdvice);
 }
 
 void DoseMn(WindowState& window)
 {
-    adviseMicronutrient(window, "EdMn", "BTRMn", 5.0,
-                        "Fazer de 3 a 4 pulverizações com Sulfato de Mn \r"
-                        "na concentração de 0,5 a 1% em intervalos de uma a duas semanas",
-                        "Não há necessidade de suplementar Mn");
+    adviseMicronutrient(window, soil::EdMn, doses::BTRMn, manganeseAdvice);
 }
 
 } // namespace bulbicalc

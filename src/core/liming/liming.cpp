@@ -3,6 +3,8 @@
 #include "core/app/errors.h"
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
+#include "core/liming/liming_controls.h"
+#include "core/soil/soil_controls.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +53,7 @@ std::size_t column(TargetPh ph)
     return static_cast<std::size_t>(ph);
 }
 
-TargetPh selectedPh(const WindowState& window, const char* ph55, const char* ph65)
+TargetPh selectedPh(const WindowState& window, std::string_view ph55, std::string_view ph65)
 {
     if (window.isChecked(ph55))
         return TargetPh::Ph55;
@@ -151,75 +153,81 @@ const char* limeTypeAdvice(double caMgRelation, double caSaturation)
 
 void CalcarioSMP(WindowState& window)
 {
-    if (window.isEmpty("Edit1"))
+    if (window.isEmpty(soil::Edit1))
         return;
-    const int key = smpKey(window.number("Edit1"));
-    const TargetPh ph = selectedPh(window, "RadioButton1", "RadioButton3");
-    window.setText("Edit2", formatNumber(limeNeedBySmp(key, ph), "0.0"));
+    const int key = smpKey(window.number(soil::Edit1));
+    const TargetPh ph = selectedPh(window, liming::RadioButton1, liming::RadioButton3);
+    window.setText(liming::Edit2, formatNumber(limeNeedBySmp(key, ph), "0.0"));
 }
 
 void BitBtn8Click(WindowState& window)
 {
-    const double organicMatter = window.number("Edit3");
-    const double al = window.number("Edit4");
-    const TargetPh ph = selectedPh(window, "RadioButton4", "RadioButton6");
-    window.setText("Edit5", formatNumber(limeNeedPoorlyBuffered(organicMatter, al, ph), "0.00"));
+    const double organicMatter = window.number(soil::Edit3);
+    const double al = window.number(soil::Edit4);
+    const TargetPh ph = selectedPh(window, liming::RadioButton4, liming::RadioButton6);
+    window.setText(liming::Edit5, formatNumber(limeNeedPoorlyBuffered(organicMatter, al, ph), "0.00"));
 }
 
 void BitBtn6Click(WindowState& window)
 {
-    const double ctc = window.number("Edit6");
-    const double v1 = window.number("Edit7");
-    const double v2 = window.number("Edit8");
-    window.setText("Edit9", formatNumber(limeNeedByBaseSaturation(ctc, v1, v2), "0.00"));
+    const double ctc = window.number(soil::Edit6);
+    const double v1 = window.number(soil::Edit7);
+    const double v2 = window.number(liming::Edit8);
+    window.setText(liming::Edit9, formatNumber(limeNeedByBaseSaturation(ctc, v1, v2), "0.00"));
 }
 
 void BitBtn9Click(WindowState& window)
 {
-    const double needAtPrnt100 = window.number("Edit10");
-    const double prnt = window.number("Edit11");
-    const double area = window.number("EdArea");
+    const double needAtPrnt100 = window.number(liming::Edit10);
+    const double prnt = window.number(liming::Edit11);
+    const double area = window.number(soil::EdArea);
     const double need = commercialLimeNeed(needAtPrnt100, prnt);
-    window.setText("Edit12", formatNumber(need, "0.000"));
-    window.setText("Edit26", formatNumber(need * area, "0.000"));
+    window.setText(liming::Edit12, formatNumber(need, "0.000"));
+    window.setText(liming::Edit26, formatNumber(need * area, "0.000"));
 }
 
 void LimeTypeAdvice(WindowState& window)
 {
-    if (window.isEmpty("Edit13") || window.isEmpty("Edit14"))
+    if (window.isEmpty(soil::Edit13) || window.isEmpty(soil::Edit14))
         return;
-    const double caMgRelation = window.number("Edit13");
-    const double caSaturation = window.number("Edit14");
-    window.setText("Edit15", limeTypeAdvice(caMgRelation, caSaturation));
+    const double caMgRelation = window.number(soil::Edit13);
+    const double caSaturation = window.number(soil::Edit14);
+    window.setText(liming::Edit15, limeTypeAdvice(caMgRelation, caSaturation));
 }
 
 void registerLimingHandlers(WindowState& window)
 {
-    window.onChange("Edit1", CalcarioSMP);
-    for (const char* button : {"RadioButton1", "RadioButton2", "RadioButton3"})
+    window.onChange(soil::Edit1, CalcarioSMP);
+    for (std::string_view button : {liming::RadioButton1, liming::RadioButton2, liming::RadioButton3})
         window.onClick(button, CalcarioSMP);
 
-    const std::pair<const char*, TargetPh> formulaButtons[] = {
-        {"RadioButton4", TargetPh::Ph55}, {"RadioButton5", TargetPh::Ph60}, {"RadioButton6", TargetPh::Ph65}};
+    const std::pair<std::string_view, TargetPh> formulaButtons[] = {{liming::RadioButton4, TargetPh::Ph55},
+                                                                    {liming::RadioButton5, TargetPh::Ph60},
+                                                                    {liming::RadioButton6, TargetPh::Ph65}};
     for (const auto& [button, ph] : formulaButtons)
-        window.onClick(button, [ph](WindowState& w) { w.setText("Label23", poorlyBufferedFormula(ph)); });
+        window.onClick(button,
+                       [ph](WindowState& w) { w.setText(liming::Label23, poorlyBufferedFormula(ph)); });
 
-    const std::pair<const char*, TargetPh> saturationButtons[] = {
-        {"RadioButton7", TargetPh::Ph55}, {"RadioButton8", TargetPh::Ph60}, {"RadioButton9", TargetPh::Ph65}};
+    const std::pair<std::string_view, TargetPh> saturationButtons[] = {
+        {liming::RadioButton7, TargetPh::Ph55},
+        {liming::RadioButton8, TargetPh::Ph60},
+        {liming::RadioButton9, TargetPh::Ph65}};
     for (const auto& [button, ph] : saturationButtons)
-        window.onClick(button, [ph](WindowState& w) { w.setText("Edit8", desiredBaseSaturation(ph)); });
+        window.onClick(button, [ph](WindowState& w) { w.setText(liming::Edit8, desiredBaseSaturation(ph)); });
 
-    window.onClick("BitBtn8", BitBtn8Click);
-    window.onClick("BitBtn6", BitBtn6Click);
-    window.onClick("BitBtn9", BitBtn9Click);
+    window.onClick(liming::BitBtn8, BitBtn8Click);
+    window.onClick(liming::BitBtn6, BitBtn6Click);
+    window.onClick(liming::BitBtn9, BitBtn9Click);
 
     // "&Adotar": the method's result, as it stands, becomes the adopted need.
-    const std::pair<const char*, const char*> adoptButtons[] = {
-        {"BitBtn5", "Edit2"}, {"BitBtn84", "Edit5"}, {"BitBtn7", "Edit9"}};
+    const std::pair<std::string_view, std::string_view> adoptButtons[] = {{liming::BitBtn5, liming::Edit2},
+                                                                          {liming::BitBtn84, liming::Edit5},
+                                                                          {liming::BitBtn7, liming::Edit9}};
     for (const auto& [button, result] : adoptButtons)
-        window.onClick(button, [result](WindowState& w) { w.setText("Edit10", w.text(result)); });
+        window.onClick(button, [result](WindowState& w) { w.setText(liming::Edit10, w.text(result)); });
 
-    for (const char* field : {"Edit13", "Edit14", "Edit32", "Edit41", "Edit42", "Edit43", "Edit46", "Edit47"})
+    for (std::string_view field : {soil::Edit13, soil::Edit14, soil::Edit32, soil::Edit41, soil::Edit42,
+                                   soil::Edit43, soil::Edit46, soil::Edit47})
         window.onChange(field, LimeTypeAdvice);
 }
 

@@ -3,6 +3,7 @@
 #include "core/app/colour.h"
 #include "core/app/number_text.h"
 #include "core/app/window_state.h"
+#include "core/soil/soil_controls.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -12,7 +13,8 @@ namespace bulbicalc {
 namespace {
 
 // The saturation fields in chart order: K, Al, Ca, Mg, H.
-constexpr std::array<const char*, 5> kSaturationFields = {"Edit42", "Edit43", "Edit14", "Edit46", "Edit47"};
+constexpr std::array<std::string_view, 5> kSaturationFields = {soil::Edit42, soil::Edit43, soil::Edit14,
+                                                               soil::Edit46, soil::Edit47};
 
 struct Slice {
     const char* label;
@@ -177,13 +179,13 @@ void setSaturationSlices(ChartData& chart, const Saturations& values)
 void Grafico2(WindowState& window)
 {
     const Saturations values = readSaturations(window);
-    setSaturationBars(window.chart("Chart2"), values);
+    setSaturationBars(window.chart(soil::Chart2), values);
 }
 
 void Grafico3(WindowState& window)
 {
     const Saturations values = readSaturations(window);
-    setSaturationSlices(window.chart("Chart3"), values);
+    setSaturationSlices(window.chart(soil::Chart3), values);
 }
 
 } // namespace bulbicalc

@@ -1,6 +1,7 @@
 #include "core/soil/municipalities.h"
 
 #include "core/app/window_state.h"
+#include "core/soil/soil_controls.h"
 
 #include <algorithm>
 #include <array>
@@ -1249,21 +1250,21 @@ std::vector<std::string> startupMunicipalities()
 
 void CbUFChange(WindowState& window)
 {
-    Control& uf = window.control("CbUF");
+    Control& uf = window.control(soil::CbUF);
     const int state = chosenState(uf);
     if (state < 0 || state >= kStateCount)
         return;
     uf.itemIndex = state;
-    Control& muni = window.control("CBMuni");
+    Control& muni = window.control(soil::CBMuni);
     const auto names = municipalitiesOf(state);
     muni.items.assign(names.begin(), names.end());
     muni.itemIndex = -1;
-    window.setText("CBMuni", "");
+    window.setText(soil::CBMuni, "");
 }
 
 void registerMunicipalityHandlers(WindowState& window)
 {
-    window.onChange("CbUF", CbUFChange);
+    window.onChange(soil::CbUF, CbUFChange);
 }
 
 } // namespace bulbicalc

@@ -15,6 +15,9 @@ public:
     virtual void showError(QWidget* parent, const QString& message) = 0;
     // A message a handler shows.
     virtual void showMessage(QWidget* parent, const QString& message) = 0;
+    // A failure that is a defect of the program (anything but the user's
+    // errors); the program goes on. Shown as an error box unless replaced.
+    virtual void showDefect(QWidget* parent, const QString& message) { showError(parent, message); }
 };
 
 class MessageBoxPresenter : public DialogPresenter {

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <exception>
+
 namespace bulbicalc::ui {
 
 EventBoundary::EventBoundary(QWidget* dialogParent, DialogPresenter* presenter, QObject* parent)
@@ -21,6 +23,12 @@ bool EventBoundary::run(const std::function<void()>& action)
     } catch (const Error& error) {
         ok = false;
         queueError(QString::fromUtf8(error.what()));
+    } catch (const std::exception& error) {
+        ok = false;
+        queueDefect(QStringLiteral("Erro interno do programa: ") + QString::fromUtf8(error.what()));
+    } catch (...) {
+        ok = false;
+        queueDefect(QStringLiteral("Erro interno do programa: falha desconhecida"));
     }
     --depth_;
     if (depth_ == 0 && refresh_)
@@ -30,13 +38,19 @@ bool EventBoundary::run(const std::function<void()>& action)
 
 void EventBoundary::queueMessage(const QString& message)
 {
-    pending_.push_back(Box{false, message});
+    pending_.push_back(Box{BoxKind::Message, message});
     scheduleBoxes();
 }
 
 void EventBoundary::queueError(const QString& message)
 {
-    pending_.push_back(Box{true, message});
+    pending_.push_back(Box{BoxKind::Error, message});
+    scheduleBoxes();
+}
+
+void EventBoundary::queueDefect(const QString& message)
+{
+    pending_.push_back(Box{BoxKind::Defect, message});
     scheduleBoxes();
 }
 
@@ -56,10 +70,17 @@ void EventBoundary::showPendingBoxes()
         pending_.erase(pending_.begin());
         if (!presenter_)
             continue;
-        if (box.error)
-            presenter_->showError(dialogParent_, box.text);
-        else
+        switch (box.kind) {
+        case BoxKind::Message:
             presenter_->showMessage(dialogParent_, box.text);
+            break;
+        case BoxKind::Error:
+            presenter_->showError(dialogParent_, box.text);
+            break;
+        case BoxKind::Defect:
+            presenter_->showDefect(dialogParent_, box.text);
+            break;
+        }
     }
 }
 

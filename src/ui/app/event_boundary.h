@@ -13,7 +13,10 @@ namespace bulbicalc::ui {
 class DialogPresenter;
 
 // Where user events enter the core. Runs one action; a failure escaping it is
-// shown in the error box and the program goes on. After the action every
+// shown in the error box and the program goes on. A failure that is not one
+// of the user's errors (an unknown control name, any other exception) is a
+// defect: its box names it, and the presenter may treat it apart (the tests
+// fail on it). After the action every
 // widget is refreshed from the core. Boxes (the error, and the messages that
 // handlers showed) open once the event that raised them has finished, so that
 // no modal box opens inside a focus change.
@@ -30,13 +33,15 @@ public:
 
     void queueMessage(const QString& message);
     void queueError(const QString& message);
+    void queueDefect(const QString& message);
     // Opens the boxes queued so far, in order.
     void showPendingBoxes();
     bool insideEvent() const { return depth_ > 0; }
 
 private:
+    enum class BoxKind { Message, Error, Defect };
     struct Box {
-        bool error;
+        BoxKind kind;
         QString text;
     };
     QPointer<QWidget> dialogParent_;

@@ -1,7 +1,8 @@
 #include "ui/app/main_window.h"
 
-#include "core/app/window_controls.h"
+#include "core/app/tab_sheets.h"
 #include "core/app/window_state.h"
+#include "core/program/program.h"
 #include "ui/app/binding.h"
 #include "ui/app/event_boundary.h"
 #include "ui/app/grid_view.h"
@@ -25,7 +26,7 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
 {
     setObjectName(QStringLiteral("F_BulbicalcPrincipal"));
     setWindowTitle(qt(kWindowCaption));
-    core_ = std::make_unique<WindowState>(platform_, dataDir);
+    core_ = createWindowState(platform_, dataDir);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

@@ -1,7 +1,6 @@
 #include "core/app/errors.h"
 #include "core/app/key_rules.h"
-#include "core/app/window_controls.h"
-#include "support/test_window.h"
+#include "support/bare_window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +12,7 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::BareWindow;
 
 // A control of the test's own, so the events it registers never meet the
 // program's handlers.
@@ -27,7 +26,7 @@ Control& addTestControl(WindowState& w, const std::string& name, ControlKind kin
 
 TEST(WindowState, ChangeHandlersRunOnlyWhenTheTextChanges)
 {
-    TestWindow t;
+    BareWindow t;
     WindowState& w = t.window;
     addTestControl(w, "TestEdit", ControlKind::Edit, "TabSheet1");
     std::vector<std::string> seen;
@@ -40,7 +39,7 @@ TEST(WindowState, ChangeHandlersRunOnlyWhenTheTextChanges)
 
 TEST(WindowState, AnEventHasOneHandler)
 {
-    TestWindow t;
+    BareWindow t;
     addTestControl(t.window, "TestEdit", ControlKind::Edit, "TabSheet1");
     t.window.onLeave("TestEdit", [](WindowState&) {});
     EXPECT_THROW(t.window.onLeave("TestEdit", [](WindowState&) {}), std::logic_error);
@@ -48,7 +47,7 @@ TEST(WindowState, AnEventHasOneHandler)
 
 TEST(WindowState, SelectingARadioButtonClearsItsGroupAndClicksOnce)
 {
-    TestWindow t;
+    BareWindow t;
     WindowState& w = t.window;
     for (const char* name : {"TestA", "TestB"}) {
         Control& c = addTestControl(w, name, ControlKind::RadioButton, "TabSheet1");
@@ -70,7 +69,7 @@ TEST(WindowState, SelectingARadioButtonClearsItsGroupAndClicksOnce)
 
 TEST(WindowState, MovingTheFocusLeavesTheFieldThatHadIt)
 {
-    TestWindow t;
+    BareWindow t;
     WindowState& w = t.window;
     addTestControl(w, "TestA", ControlKind::Edit, "TabSheet1");
     addTestControl(w, "TestB", ControlKind::Edit, "TabSheet1");
@@ -87,52 +86,9 @@ TEST(WindowState, MovingTheFocusLeavesTheFieldThatHadIt)
     EXPECT_EQ(left, (std::vector<std::string>{"TestA", "TestB"}));
 }
 
-TEST(WindowState, EnterRunsItsActionsAroundTheFocusMove)
-{
-    TestWindow t;
-    WindowState& w = t.window;
-    // EdFe has no leave handler and no Enter action of its own.
-    std::vector<std::string> order;
-    w.onEnterBefore("EdFe", [&](WindowState& s) { order.push_back("before, focus on " + s.focused()); });
-    w.onLeave("EdFe", [&](WindowState&) { order.push_back("leave"); });
-    w.onEnterAfter("EdFe", [&](WindowState& s) { order.push_back("after, focus on " + s.focused()); });
-    w.enter("EdFe");
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"before, focus on EdFe", "leave", "after, focus on EdProducao"}));
-}
-
-TEST(WindowState, EnterFollowsTheChainOfTheFirstTab)
-{
-    TestWindow t;
-    WindowState& w = t.window;
-    w.focus("EdNomeProdutor");
-    std::vector<std::string> visited{w.focused()};
-    for (int i = 0; i < 8; ++i) {
-        w.enter(w.focused());
-        visited.push_back(w.focused());
-    }
-    EXPECT_EQ(visited,
-              (std::vector<std::string>{"EdNomeProdutor", "mkEdCPF", "EdLocal", "CBMuni", "EdMatricula",
-                                        "EdDenomina", "EdLaudo", "EdArgila", "EdPH"}));
-    w.focus("EdArea");
-    w.enter("EdArea");
-    EXPECT_EQ(w.focused(), "EdDenomina");
-    w.focus("EdKm3");
-    w.enter("EdKm3");
-    EXPECT_EQ(w.focused(), "EdMO");
-}
-
-TEST(WindowState, EnterOnAFieldWithoutARuleStays)
-{
-    TestWindow t;
-    t.window.focus("Edit21");
-    t.window.enter("Edit21");
-    EXPECT_EQ(t.window.focused(), "Edit21");
-}
-
 TEST(WindowState, EnterOnAButtonPressesIt)
 {
-    TestWindow t;
+    BareWindow t;
     WindowState& w = t.window;
     addTestControl(w, "TestButton", ControlKind::Button, "TabSheet1");
     int clicks = 0;
@@ -141,55 +97,9 @@ TEST(WindowState, EnterOnAButtonPressesIt)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(WindowState, EveryEnterTargetIsAControl)
-{
-    TestWindow t;
-    for (const auto& [name, control] : t.window.controls().all()) {
-        const auto rule = keyRuleOf(name);
-        if (rule && !rule->next.empty()) {
-            EXPECT_TRUE(t.window.controls().contains(rule->next)) << name << " -> " << rule->next;
-        }
-    }
-}
-
-TEST(KeyRules, DecimalFieldsTakeBothSeparatorsAsTheComma)
-{
-    TestWindow t;
-    WindowState& w = t.window;
-    EXPECT_EQ(w.keyPress("EdSMP", U'.'), U',');
-    EXPECT_EQ(w.keyPress("EdSMP", U','), U',');
-    // Rule D filters nothing else.
-    EXPECT_EQ(w.keyPress("EdSMP", U'a'), U'a');
-    EXPECT_EQ(w.keyPress("EdSMP", U'-'), U'-');
-    // Text fields and fields without rules take "." as typed.
-    EXPECT_EQ(w.keyPress("EdLocal", U'.'), U'.');
-    EXPECT_EQ(w.keyPress("Edit11", U'.'), U'.');
-    // The split grids' editors follow rule D too.
-    EXPECT_EQ(w.gridKey("rstga1", 2, 1, U'.'), U',');
-    EXPECT_EQ(w.gridKey("rstga3", 2, 1, U'.'), U'.');
-}
-
-TEST(KeyRules, TwoTabsHaveADefaultButton)
-{
-    EXPECT_EQ(defaultButtonOfTab("TabSheet2"), "BitBtn6");
-    EXPECT_EQ(defaultButtonOfTab("TabSheet10"), "BitBtn97");
-    EXPECT_EQ(defaultButtonOfTab("TabSheet1"), "");
-}
-
-TEST(WindowState, SpinButtonsStayInTheirRangeAndWriteTheirEdit)
-{
-    TestWindow t;
-    WindowState& w = t.window;
-    w.setSpinPosition("UpDown1", 150);
-    EXPECT_EQ(w.control("UpDown1").position, 100);
-    EXPECT_EQ(w.text("Edit17"), "100");
-    w.setSpinPosition("UpDown3", 0);
-    EXPECT_EQ(w.text("Edit27"), "1");
-}
-
 TEST(WindowState, PickingAnItemOrADateRunsTheChangeHandler)
 {
-    TestWindow t;
+    BareWindow t;
     WindowState& w = t.window;
     Control& combo = addTestControl(w, "TestCombo", ControlKind::ComboBox, "TabSheet1");
     combo.items = {"RS", "SC"};
@@ -206,17 +116,86 @@ TEST(WindowState, PickingAnItemOrADateRunsTheChangeHandler)
     EXPECT_THROW(w.select("TestCombo", 5), std::out_of_range);
 }
 
+TEST(WindowState, EnterRunsItsActionsAroundTheFocusMoveOfItsRule)
+{
+    BareWindow t;
+    WindowState& w = t.window;
+    addTestControl(w, "TestA", ControlKind::Edit, "TabSheet1");
+    addTestControl(w, "TestB", ControlKind::Edit, "TabSheet1");
+    w.setKeyRule("TestA", KeyRule{true, "TestB", false});
+    std::vector<std::string> order;
+    w.onEnterBefore("TestA", [&](WindowState& s) { order.push_back("before, focus on " + s.focused()); });
+    w.onLeave("TestA", [&](WindowState&) { order.push_back("leave"); });
+    w.onEnterAfter("TestA", [&](WindowState& s) { order.push_back("after, focus on " + s.focused()); });
+    w.enter("TestA");
+    EXPECT_EQ(order, (std::vector<std::string>{"before, focus on TestA", "leave", "after, focus on TestB"}));
+    // Without a next field Enter stays where it is.
+    w.enter("TestB");
+    EXPECT_EQ(w.focused(), "TestB");
+}
+
+TEST(WindowState, TheDecimalRuleTurnsBothSeparatorsIntoTheComma)
+{
+    BareWindow t;
+    WindowState& w = t.window;
+    addTestControl(w, "TestDecimal", ControlKind::Edit, "TabSheet1");
+    addTestControl(w, "TestText", ControlKind::Edit, "TabSheet1");
+    w.addGrid("TestGrid", Grid(4, 3, 0, 1));
+    w.setKeyRule("TestDecimal", KeyRule{true, "", false});
+    w.setKeyRule("TestGrid", KeyRule{true, "", false});
+    EXPECT_EQ(w.keyPress("TestDecimal", U'.'), U',');
+    EXPECT_EQ(w.keyPress("TestDecimal", U','), U',');
+    EXPECT_EQ(w.keyPress("TestDecimal", U'a'), U'a');
+    EXPECT_EQ(w.keyPress("TestText", U'.'), U'.');
+    EXPECT_EQ(w.gridKey("TestGrid", 1, 1, U'.'), U',');
+}
+
+TEST(WindowState, EnterOnAFieldOfATabWithADefaultButtonPressesIt)
+{
+    BareWindow t;
+    WindowState& w = t.window;
+    addTestControl(w, "TestField", ControlKind::Edit, "TabSheet2");
+    addTestControl(w, "TestOtherTab", ControlKind::Edit, "TabSheet1");
+    addTestControl(w, "TestDefault", ControlKind::Button, "TabSheet2");
+    w.setDefaultButton("TabSheet2", "TestDefault");
+    int clicks = 0;
+    w.onClick("TestDefault", [&](WindowState&) { ++clicks; });
+    w.enter("TestField");
+    w.enter("TestOtherTab");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(w.defaultButton("TabSheet2"), "TestDefault");
+    EXPECT_EQ(w.defaultButton("TabSheet1"), "");
+}
+
+TEST(WindowState, SpinButtonsStayInTheirRangeAndWriteTheirEdit)
+{
+    BareWindow t;
+    WindowState& w = t.window;
+    addTestControl(w, "TestSpinEdit", ControlKind::Edit, "TabSheet3");
+    Control& spin = addTestControl(w, "TestSpin", ControlKind::SpinButton, "TabSheet3");
+    spin.buddy = "TestSpinEdit";
+    spin.minimum = 1;
+    spin.maximum = 100;
+    w.setSpinPosition("TestSpin", 150);
+    EXPECT_EQ(w.control("TestSpin").position, 100);
+    EXPECT_EQ(w.text("TestSpinEdit"), "100");
+    w.setSpinPosition("TestSpin", 0);
+    EXPECT_EQ(w.text("TestSpinEdit"), "1");
+}
+
 TEST(WindowState, FailuresAbortTheChainButKeepWhatWasWritten)
 {
-    TestWindow t;
+    BareWindow t;
     WindowState& w = t.window;
     addTestControl(w, "TestButton", ControlKind::Button, "TabSheet1");
+    addTestControl(w, "TestNote", ControlKind::Edit, "TabSheet1");
+    addTestControl(w, "TestNumber", ControlKind::Edit, "TabSheet1").text = "30";
     w.onClick("TestButton", [](WindowState& s) {
-        s.setText("Edit21", "written before");
-        s.number("EdProducao");
-        s.setText("EdArea", "1,0");
-        s.number("Edit21");
-        s.setText("EdArea", "never");
+        s.setText("TestNote", "written before");
+        s.number("TestNumber");
+        s.setText("TestNumber", "1,0");
+        s.number("TestNote");
+        s.setText("TestNumber", "never");
     });
     try {
         w.click("TestButton");
@@ -224,8 +203,28 @@ TEST(WindowState, FailuresAbortTheChainButKeepWhatWasWritten)
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'written before' is not a valid floating point value");
     }
-    EXPECT_EQ(w.text("Edit21"), "written before");
-    EXPECT_EQ(w.text("EdArea"), "1,0");
+    EXPECT_EQ(w.text("TestNote"), "written before");
+    EXPECT_EQ(w.text("TestNumber"), "1,0");
+}
+
+TEST(WindowState, AnUnknownNameIsADefectNotAUserError)
+{
+    BareWindow t;
+    WindowState& w = t.window;
+    addTestControl(w, "TestButton", ControlKind::Button, "TabSheet1");
+    // A handler with a typo in a control name.
+    w.onClick("TestButton", [](WindowState& s) { s.setText("TestNoSuchField", "x"); });
+    try {
+        w.click("TestButton");
+        FAIL() << "the unknown name went unnoticed";
+    } catch (const Error&) {
+        FAIL() << "an unknown name must not look like the user's error";
+    } catch (const UnknownNameError& error) {
+        EXPECT_STREQ(error.what(), "no control named TestNoSuchField");
+    }
+    EXPECT_THROW(w.grid("TestNoSuchGrid"), UnknownNameError);
+    EXPECT_THROW(w.chart("TestNoSuchChart"), UnknownNameError);
+    EXPECT_THROW(static_cast<void>(w.text("TestNoSuchField")), UnknownNameError);
 }
 
 TEST(ModuleNumbers, AreFoundByName)
@@ -236,24 +235,6 @@ TEST(ModuleNumbers, AreFoundByName)
     EXPECT_EQ(*n.byName("Lm3P"), 18);
     EXPECT_EQ(*n.byName("argila"), 0);
     EXPECT_EQ(n.byName("argilla"), nullptr);
-}
-
-TEST(HelpButton, OpensTheDocumentOfTheActiveTabWhenItExists)
-{
-    const auto dir = std::filesystem::temp_directory_path() / "bulbicalc-help-test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir / "Ajuda");
-    TestWindow t(dir);
-    t.window.setActiveTab("TabSheet6");
-    t.window.click("BitBtn3");
-    EXPECT_TRUE(t.platform.openedDocuments.empty());
-    {
-        std::ofstream(dir / "Ajuda" / "ajuda_Relatorios.pdf") << "%PDF-1.4\n";
-    }
-    t.window.click("BitBtn3");
-    ASSERT_EQ(t.platform.openedDocuments.size(), 1u);
-    EXPECT_EQ(t.platform.openedDocuments.front(), dir / "Ajuda" / "ajuda_Relatorios.pdf");
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

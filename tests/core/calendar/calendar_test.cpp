@@ -1,6 +1,6 @@
+#include "calendar_window.h"
 #include "core/app/errors.h"
 #include "core/calendar/calendar.h"
-#include "support/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::CalendarWindow;
 
 struct DateCase {
     Date planting;
@@ -60,7 +60,7 @@ TEST(ApplicationDate, RejectsDatesOutsideTheCalendar)
 // The chart as the window starts with it: title, six series, fixed axes.
 ChartData startChart()
 {
-    TestWindow t;
+    CalendarWindow t;
     return t.window.chart("Chart1");
 }
 
@@ -213,7 +213,7 @@ TEST(CalendarChart, ATimingThatIsNoWholeNumberRaisesTheIntegerError)
 
 TEST(Calendar, Grafico1KeepsTheChartOnAFailure)
 {
-    TestWindow t;
+    CalendarWindow t;
     WindowState& w = t.window;
     Grid& calendar = w.grid("stga1");
     calendar.setCell(1, 1, "0");
@@ -228,7 +228,7 @@ TEST(Calendar, Grafico1KeepsTheChartOnAFailure)
 
 TEST(Calendar, DefineDataStopsAtTheFirstBadTimingWithTheDatesBeforeItWritten)
 {
-    TestWindow t;
+    CalendarWindow t;
     WindowState& w = t.window;
     Grid& calendar = w.grid("stga1");
     calendar.setRowCount(5);

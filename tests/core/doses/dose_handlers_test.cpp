@@ -1,35 +1,42 @@
 #include "core/app/errors.h"
 #include "core/doses/dose_handlers.h"
-#include "support/test_window.h"
+#include "doses_window.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::DosesWindow;
 
-TEST(SystemSwitch, ShowsThePictureOfTheSystem)
+TEST(SystemSwitch, WritesThePlanOfTheSystemAndHandsTheRestOn)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
-    EXPECT_TRUE(w.control("Image1").visible);
-    EXPECT_FALSE(w.control("Image2").visible);
-    for (const char* system : {"RadioButton11", "RadioButton20"}) {
-        w.click(system);
-        EXPECT_FALSE(w.control("Image1").visible) << system;
-        EXPECT_TRUE(w.control("Image2").visible) << system;
-    }
+    w.click("RadioButton11");
+    const Grid& n = w.grid("rstga1");
+    ASSERT_EQ(n.rowCount(), 6);
+    EXPECT_EQ(w.text("Edit17"), "5");
+    EXPECT_EQ(n.cell(1, 1), "Semeadura");
+    EXPECT_EQ(n.cell(1, 5), "135");
+    EXPECT_EQ(n.cell(2, 5), "20");
+    EXPECT_EQ(w.grid("rstga2").cell(1, 3), "110");
+    w.click("RadioButton20");
     w.click("RadioButton10");
-    EXPECT_TRUE(w.control("Image1").visible);
-    EXPECT_FALSE(w.control("Image2").visible);
+    EXPECT_EQ(n.rowCount(), 5);
+    EXPECT_EQ(n.cell(1, 4), "85");
+    EXPECT_EQ(w.grid("rstga2").cell(1, 1), "Plantio");
+    EXPECT_EQ(t.switched, (std::vector<CultivationSystem>{CultivationSystem::DirectSeeding,
+                                                          CultivationSystem::ConsolidatedNoTill,
+                                                          CultivationSystem::Transplant}));
 }
 
 TEST(SystemSwitch, AnUnparsableOrganicMatterStopsItBeforeTheCalendar)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("EdMO", "3.0");
     try {
@@ -41,15 +48,14 @@ TEST(SystemSwitch, AnUnparsableOrganicMatterStopsItBeforeTheCalendar)
     // The plans are written, the calendar's side is not.
     EXPECT_EQ(w.grid("rstga1").cell(1, 5), "135");
     EXPECT_EQ(w.grid("rstga2").cell(1, 1), "Semeadura");
-    EXPECT_EQ(w.text("RadioButton18"), "Dias após plantio");
-    EXPECT_TRUE(w.control("Image1").visible);
+    EXPECT_TRUE(t.switched.empty());
 }
 
 TEST(YieldTriggers, ReclassPotassiumInBothEntryOrders)
 {
     // K typed before the yield: the yield trigger brings the K2O dose along.
     {
-        TestWindow t;
+        DosesWindow t;
         WindowState& w = t.window;
         w.type("EdK", "50");
         w.type("EdCTC", "10");
@@ -65,7 +71,7 @@ TEST(YieldTriggers, ReclassPotassiumInBothEntryOrders)
     }
     // The yield typed first: leaving EdK uses it.
     {
-        TestWindow t;
+        DosesWindow t;
         WindowState& w = t.window;
         w.type("EdProducao", "45");
         w.leave("EdProducao");
@@ -79,7 +85,7 @@ TEST(YieldTriggers, ReclassPotassiumInBothEntryOrders)
 
 TEST(YieldTriggers, UseTheTypedKAndCtcEvenWhenTheStoredOnesDiffer)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.numbers().K = 500;
     w.numbers().CTC = 40;
@@ -93,7 +99,7 @@ TEST(YieldTriggers, UseTheTypedKAndCtcEvenWhenTheStoredOnesDiffer)
 
 TEST(YieldTriggers, WithoutKOrCtcLeaveThePotashAlone)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("EdK", "50");
     w.leave("EdProducao");
@@ -104,7 +110,7 @@ TEST(YieldTriggers, WithoutKOrCtcLeaveThePotashAlone)
 
 TEST(RecommendationTable, TypedDosesArePublishedOnARealChangeOnly)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("Edit22", "80"); // the start-up text: no change
     EXPECT_EQ(w.grid("rstgaRecomenda").cell(1, 4), "");

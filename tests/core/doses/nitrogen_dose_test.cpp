@@ -1,6 +1,6 @@
 #include "core/app/errors.h"
-#include "core/doses/doses.h"
-#include "support/test_window.h"
+#include "core/doses/nitrogen_dose.h"
+#include "doses_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +10,21 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::DosesWindow;
+
+constexpr auto kTransplant = CultivationSystem::Transplant;
+constexpr auto kDirectSeeding = CultivationSystem::DirectSeeding;
+constexpr auto kNoTill = CultivationSystem::ConsolidatedNoTill;
 
 struct NitrogenCase {
-    const char* organicMatter;
-    const char* yield;
-    const char* system; // the radio button of the cultivation system
-    const char* dose;
+    double organicMatter;
+    double yield;
+    CultivationSystem system;
+    double dose;
     friend std::ostream& operator<<(std::ostream& out, const NitrogenCase& c)
     {
-        return out << "MO " << c.organicMatter << ", " << c.yield << " t/ha, " << c.system;
+        return out << "MO " << c.organicMatter << ", " << c.yield << " t/ha, system "
+                   << static_cast<int>(c.system);
     }
 };
 
@@ -28,39 +33,45 @@ class NitrogenDose : public testing::TestWithParam<NitrogenCase> {};
 TEST_P(NitrogenDose, FollowsOrganicMatterYieldAndSystem)
 {
     const NitrogenCase& c = GetParam();
-    TestWindow t;
-    WindowState& w = t.window;
-    w.setChecked(c.system);
-    w.type("EdMO", c.organicMatter);
-    w.type("EdProducao", c.yield);
-    DoseN(w);
-    EXPECT_EQ(w.text("Edit16"), c.dose);
+    EXPECT_DOUBLE_EQ(nitrogenDose(c.organicMatter, c.yield, c.system), c.dose);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Doses, NitrogenDose,
-    testing::Values(
-        // The organic-matter bands, transplant, no yield correction.
-        NitrogenCase{"2,5", "30", "RadioButton10", "120,0"},
-        NitrogenCase{"2,51", "30", "RadioButton10", "100,0"},
-        NitrogenCase{"5,0", "30", "RadioButton10", "100,0"},
-        NitrogenCase{"5,01", "30", "RadioButton10", "80,0"},
-        NitrogenCase{"7,5", "30", "RadioButton10", "80,0"},
-        NitrogenCase{"7,6", "30", "RadioButton10", "60,0"}, NitrogenCase{"0", "30", "RadioButton10", "120,0"},
-        // Above 30 t/ha the dose grows by 4 kg/ha per t/ha; below it stays.
-        NitrogenCase{"3,0", "35", "RadioButton10", "120,0"},
-        NitrogenCase{"3,0", "40", "RadioButton10", "140,0"},
-        NitrogenCase{"3,0", "20", "RadioButton10", "100,0"},
-        NitrogenCase{"3,0", "30,5", "RadioButton10", "102,0"},
-        // System factors on the corrected dose.
-        NitrogenCase{"3,0", "40", "RadioButton11", "168,0"},
-        NitrogenCase{"3,0", "40", "RadioButton20", "105,0"}, NitrogenCase{"6", "30", "RadioButton20", "60,0"},
-        NitrogenCase{"6", "30", "RadioButton11", "96,0"}, NitrogenCase{"2,0", "30", "RadioButton11", "144,0"},
-        NitrogenCase{"8", "31", "RadioButton20", "48,0"}));
+INSTANTIATE_TEST_SUITE_P(Doses, NitrogenDose,
+                         testing::Values(
+                             // The organic-matter bands, transplant, no yield correction.
+                             NitrogenCase{2.5, 30, kTransplant, 120},
+                             NitrogenCase{2.51, 30, kTransplant, 100},
+                             NitrogenCase{5.0, 30, kTransplant, 100}, NitrogenCase{5.01, 30, kTransplant, 80},
+                             NitrogenCase{7.5, 30, kTransplant, 80}, NitrogenCase{7.6, 30, kTransplant, 60},
+                             NitrogenCase{0, 30, kTransplant, 120},
+                             // Above 30 t/ha the dose grows by 4 kg/ha per t/ha; below it stays.
+                             NitrogenCase{3.0, 35, kTransplant, 120}, NitrogenCase{3.0, 40, kTransplant, 140},
+                             NitrogenCase{3.0, 20, kTransplant, 100},
+                             NitrogenCase{3.0, 30.5, kTransplant, 102},
+                             // System factors on the corrected dose.
+                             NitrogenCase{3.0, 40, kDirectSeeding, 168}, NitrogenCase{3.0, 40, kNoTill, 105},
+                             NitrogenCase{6, 30, kNoTill, 60}, NitrogenCase{6, 30, kDirectSeeding, 96},
+                             NitrogenCase{2.0, 30, kDirectSeeding, 144}, NitrogenCase{8, 31, kNoTill, 48}));
 
-TEST(NitrogenDose, StoresOrganicMatterAndYield)
+TEST(DoseN, WritesTheDoseOfTheSelectedSystemWithOneDecimal)
 {
-    TestWindow t;
+    DosesWindow t;
+    WindowState& w = t.window;
+    w.type("EdMO", "3,0");
+    w.type("EdProducao", "40");
+    DoseN(w);
+    EXPECT_EQ(w.text("Edit16"), "140,0");
+    w.setChecked("RadioButton11");
+    DoseN(w);
+    EXPECT_EQ(w.text("Edit16"), "168,0");
+    w.setChecked("RadioButton20");
+    DoseN(w);
+    EXPECT_EQ(w.text("Edit16"), "105,0");
+}
+
+TEST(DoseN, StoresOrganicMatterAndYield)
+{
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("EdMO", "3,5");
     w.type("EdProducao", "42");
@@ -69,9 +80,9 @@ TEST(NitrogenDose, StoresOrganicMatterAndYield)
     EXPECT_DOUBLE_EQ(w.numbers().Producao, 42);
 }
 
-TEST(NitrogenDose, AnUnparsableYieldStopsBeforeTheDoseIsWritten)
+TEST(DoseN, AnUnparsableYieldStopsBeforeTheDoseIsWritten)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("EdMO", "3,0");
     for (const char* yield : {"", "40.5", "x"}) {

@@ -1,18 +1,21 @@
 #include "core/app/errors.h"
-#include "core/doses/doses.h"
-#include "support/test_window.h"
+#include "core/app/number_text.h"
+#include "core/doses/phosphorus_potassium.h"
+#include "doses_window.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
-using Limits = std::array<double, 4>;
+using test::DosesWindow;
+using Limits = ClassLimits;
 
 constexpr const char* kWholeDoseAdvice = "Pode aplicar toda dose no sulco de semeadura,\r"
                                          " ou a lanço e incorporado antes da semeadura ou plantio";
@@ -38,17 +41,12 @@ class PhosphorusClass : public testing::TestWithParam<PhosphorusCase> {};
 TEST_P(PhosphorusClass, GivesLimitsClassDoseAndAdvice)
 {
     const PhosphorusCase& c = GetParam();
-    TestWindow t;
-    WindowState& w = t.window;
-    w.numbers().argila = c.clay;
-    w.numbers().P = c.phosphorus;
-    w.type("EdProducao", c.yield);
-    ClasseP(w);
-    const ModuleNumbers& n = w.numbers();
-    EXPECT_EQ((Limits{n.Lm1P, n.Lm2P, n.Lm3P, n.Lm4P}), c.limits);
-    EXPECT_EQ(w.text("EdClasseP"), c.className);
-    EXPECT_EQ(w.text("Edit18"), c.dose);
-    EXPECT_EQ(w.text("BtObsP"), c.advice);
+    const Limits limits = phosphorusLimits(c.clay);
+    EXPECT_EQ(limits, c.limits);
+    EXPECT_STREQ(nutrientClassName(nutrientClass(c.phosphorus, limits)), c.className);
+    const double dose = phosphateDose(c.phosphorus, limits, parseNumber(c.yield));
+    EXPECT_EQ(formatNumber(dose, "0,0"), c.dose);
+    EXPECT_STREQ(phosphateAdvice(dose), c.advice);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,9 +77,25 @@ INSTANTIATE_TEST_SUITE_P(
         // The advice compares the unrounded dose: 120,3 shows 120 but is split.
         PhosphorusCase{65, 12, "30,1", {3, 6, 9, 12}, "Alto", "120", kDividedDoseAdvice}));
 
-TEST(PhosphorusClass, PublishesTheDoseEvenWhenTheFieldAlreadyShowsIt)
+TEST(ClasseP, StoresTheLimitsAndWritesClassDoseAndAdvice)
 {
-    TestWindow t;
+    DosesWindow t;
+    WindowState& w = t.window;
+    w.numbers().argila = 50;
+    w.numbers().P = 8.1;
+    w.type("EdProducao", "40");
+    ClasseP(w);
+    const ModuleNumbers& n = w.numbers();
+    EXPECT_EQ((Limits{n.Lm1P, n.Lm2P, n.Lm3P, n.Lm4P}), (Limits{4, 8, 12, 24}));
+    EXPECT_EQ(w.text("EdClasseP"), "Médio");
+    EXPECT_EQ(w.text("Edit18"), "190");
+    EXPECT_EQ(w.text("BtObsP"), kDividedDoseAdvice);
+    EXPECT_EQ(w.grid("rstga3").cell(3, 1), "190");
+}
+
+TEST(ClasseP, PublishesTheDoseEvenWhenTheFieldAlreadyShowsIt)
+{
+    DosesWindow t;
     WindowState& w = t.window;
     w.numbers().argila = 30;
     w.numbers().P = 40; // "Muito alto": 80 kg/ha, the text Edit18 starts with
@@ -92,9 +106,9 @@ TEST(PhosphorusClass, PublishesTheDoseEvenWhenTheFieldAlreadyShowsIt)
     EXPECT_EQ(w.grid("RstgaFalta").cell(1, 2), "80");
 }
 
-TEST(PhosphorusClass, AnEmptyYieldStopsAfterTheClass)
+TEST(ClasseP, AnEmptyYieldStopsAfterTheClass)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.numbers().P = 5;
     w.type("EdProducao", "");
@@ -131,30 +145,18 @@ class PotassiumClass : public testing::TestWithParam<PotassiumCase> {};
 TEST_P(PotassiumClass, GivesLimitsClassDoseAndProposedSplit)
 {
     const PotassiumCase& c = GetParam();
-    TestWindow t;
-    WindowState& w = t.window;
-    w.numbers().CTC = c.ctc;
-    w.numbers().K = c.potassium;
-    w.type("EdProducao", c.yield);
-    ClasseK(w);
-    const ModuleNumbers& n = w.numbers();
-    EXPECT_EQ((Limits{n.Lm1K, n.Lm2K, n.Lm3K, n.Lm4K}), c.limits);
-    EXPECT_EQ(w.text("EdClasseK"), c.className);
-    EXPECT_EQ(w.text("Edit19"), c.dose);
-    EXPECT_EQ(w.text("BtObsK"), c.advice);
-    const Grid& split = w.grid("rstga2");
-    EXPECT_EQ(split.rowCount(), c.applications + 1);
-    EXPECT_EQ(w.control("UpDown2").position, c.applications);
-    EXPECT_EQ(w.text("Edit20"), std::to_string(c.applications));
-    if (c.applications == 3) {
-        EXPECT_EQ(split.cell(2, 1), "50");
-        EXPECT_EQ(split.cell(2, 2), "25");
-        EXPECT_EQ(split.cell(2, 3), "25");
-    } else {
-        EXPECT_EQ(split.cell(2, 1), "100");
-    }
-    // The timings stay those of the cultivation system.
-    EXPECT_EQ(split.cell(1, 1), "Plantio");
+    const Limits limits = potassiumLimits(c.ctc);
+    EXPECT_EQ(limits, c.limits);
+    EXPECT_STREQ(nutrientClassName(nutrientClass(c.potassium, limits)), c.className);
+    const double dose = potashDose(c.potassium, limits, parseNumber(c.yield));
+    EXPECT_EQ(formatNumber(dose, "0,0"), c.dose);
+    const PotashSplitProposal split = proposedPotashSplit(dose);
+    EXPECT_EQ(split.applications, c.applications);
+    EXPECT_STREQ(split.advice, c.advice);
+    if (c.applications == 3)
+        EXPECT_EQ(split.shares, (std::vector<std::string>{"50", "25", "25"}));
+    else
+        EXPECT_EQ(split.shares, (std::vector<std::string>{"100"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,9 +182,41 @@ INSTANTIATE_TEST_SUITE_P(
         PotassiumCase{10, 271, "50", {30, 60, 90, 180}, "Muito alto", "60", 1, kInTheRow},
         PotassiumCase{10, 50, "20", {30, 60, 90, 180}, "Baixo", "150", 3, kThreeApplications}));
 
-TEST(PotassiumClass, StoresTheYield)
+TEST(ClasseK, WritesClassDoseAndTheProposedSplitKeepingTheTimings)
 {
-    TestWindow t;
+    for (const auto& [potassium, applications] : {std::pair{50.0, 3}, std::pair{200.0, 1}}) {
+        DosesWindow t;
+        WindowState& w = t.window;
+        w.numbers().CTC = 10;
+        w.numbers().K = potassium;
+        ClasseK(w);
+        const ModuleNumbers& n = w.numbers();
+        EXPECT_EQ((Limits{n.Lm1K, n.Lm2K, n.Lm3K, n.Lm4K}), (Limits{30, 60, 90, 180})) << potassium;
+        const Grid& split = w.grid("rstga2");
+        EXPECT_EQ(split.rowCount(), applications + 1) << potassium;
+        EXPECT_EQ(w.control("UpDown2").position, applications) << potassium;
+        EXPECT_EQ(w.text("Edit20"), std::to_string(applications)) << potassium;
+        if (applications == 3) {
+            EXPECT_EQ(w.text("EdClasseK"), "Baixo");
+            EXPECT_EQ(w.text("Edit19"), "150");
+            EXPECT_EQ(w.text("BtObsK"), kThreeApplications);
+            EXPECT_EQ(split.cell(2, 1), "50");
+            EXPECT_EQ(split.cell(2, 2), "25");
+            EXPECT_EQ(split.cell(2, 3), "25");
+        } else {
+            EXPECT_EQ(w.text("EdClasseK"), "Muito alto");
+            EXPECT_EQ(w.text("Edit19"), "60");
+            EXPECT_EQ(w.text("BtObsK"), kInTheRow);
+            EXPECT_EQ(split.cell(2, 1), "100");
+        }
+        // The timings stay those of the cultivation system.
+        EXPECT_EQ(split.cell(1, 1), "Plantio") << potassium;
+    }
+}
+
+TEST(ClasseK, StoresTheYield)
+{
+    DosesWindow t;
     WindowState& w = t.window;
     w.numbers().CTC = 10;
     w.numbers().K = 50;
@@ -192,9 +226,9 @@ TEST(PotassiumClass, StoresTheYield)
     EXPECT_EQ(w.text("Edit19"), "168");
 }
 
-TEST(PotassiumClass, RowsHiddenByOneApplicationComeBackWithTheirTexts)
+TEST(ClasseK, RowsHiddenByOneApplicationComeBackWithTheirTexts)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.numbers().CTC = 10;
     w.numbers().K = 200; // one application

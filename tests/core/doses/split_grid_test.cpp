@@ -1,6 +1,6 @@
 #include "core/app/errors.h"
 #include "core/doses/split_grid.h"
-#include "support/test_window.h"
+#include "doses_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::DosesWindow;
 
 Grid splitOf(std::initializer_list<const char*> percents)
 {
@@ -77,7 +77,7 @@ TEST(SplitDose, WarnsWhenTheSharesDoNotAddUpToOneHundred)
         {10.0 + 19.9 + 34.3 + 35.8, {}},
     };
     for (const Case& c : cases) {
-        TestWindow t;
+        DosesWindow t;
         warnUnlessWholeDose(t.window, c.total);
         EXPECT_EQ(std::vector<std::string>(t.platform.messages.begin(), t.platform.messages.end()),
                   c.messages)
@@ -105,7 +105,7 @@ int noWidth(const std::string&)
 
 TEST(SplitGridEvents, HintsNameEachColumnAndTheTimingFollowsTheSystem)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     for (const char* name : {"rstga1", "rstga2"}) {
         const Grid& g = w.grid(name);
@@ -124,7 +124,7 @@ TEST(SplitGridEvents, HintsNameEachColumnAndTheTimingFollowsTheSystem)
 
 TEST(SplitGridEvents, TypedColumnsAreLightYellowAndKilogramsWhite)
 {
-    TestWindow t;
+    DosesWindow t;
     for (const char* name : {"rstga1", "rstga2"}) {
         const Grid& g = t.window.grid(name);
         for (int col = 0; col < 3; ++col)

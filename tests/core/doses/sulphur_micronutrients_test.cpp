@@ -1,53 +1,65 @@
 #include "core/app/errors.h"
-#include "core/doses/doses.h"
-#include "support/test_window.h"
+#include "core/app/number_text.h"
+#include "core/doses/sulphur_micronutrients.h"
+#include "doses_window.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::DosesWindow;
 
 struct SulphurCase {
-    const char* soil; // the radio button of the soil group
-    const char* sulphur;
-    const char* dose;
+    SoilGroup group;
+    double sulphur;
+    double dose;
     friend std::ostream& operator<<(std::ostream& out, const SulphurCase& c)
     {
-        return out << c.soil << ", S " << c.sulphur;
+        return out << (c.group == SoilGroup::Sandy ? "sandy" : "clayey") << ", S " << c.sulphur;
     }
 };
 
 class SulphurDose : public testing::TestWithParam<SulphurCase> {};
 
-TEST_P(SulphurDose, FollowsSoilGroupAndContentAndIsPublished)
+TEST_P(SulphurDose, FollowsSoilGroupAndContent)
 {
     const SulphurCase& c = GetParam();
-    TestWindow t;
-    WindowState& w = t.window;
-    w.setChecked(c.soil);
-    w.type("EdS", c.sulphur);
-    DoseS(w);
-    EXPECT_EQ(w.text("Edit22"), c.dose);
-    EXPECT_EQ(w.grid("rstga3").cell(5, 1), c.dose);
-    EXPECT_EQ(w.grid("rstgaRecomenda").cell(1, 4), c.dose);
-    EXPECT_EQ(w.grid("RstgaFalta").cell(1, 4), c.dose);
+    EXPECT_EQ(sulphurDose(c.group, c.sulphur), c.dose);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Doses, SulphurDose,
-    testing::Values(SulphurCase{"RadioButton21", "15", "60,0"}, SulphurCase{"RadioButton21", "15,1", "30,0"},
-                    SulphurCase{"RadioButton21", "20", "30,0"}, SulphurCase{"RadioButton21", "20,1", "0,0"},
-                    SulphurCase{"RadioButton21", "0", "60,0"}, SulphurCase{"RadioButton22", "10", "30,0"},
-                    SulphurCase{"RadioButton22", "10,1", "0,0"}, SulphurCase{"RadioButton22", "12", "0,0"}));
+constexpr auto kSandy = SoilGroup::Sandy;
+constexpr auto kClayey = SoilGroup::Clayey;
 
-TEST(SulphurDose, AnEmptyContentLeavesEverythingAsItWas)
+INSTANTIATE_TEST_SUITE_P(Doses, SulphurDose,
+                         testing::Values(SulphurCase{kSandy, 15, 60}, SulphurCase{kSandy, 15.1, 30},
+                                         SulphurCase{kSandy, 20, 30}, SulphurCase{kSandy, 20.1, 0},
+                                         SulphurCase{kSandy, 0, 60}, SulphurCase{kClayey, 10, 30},
+                                         SulphurCase{kClayey, 10.1, 0}, SulphurCase{kClayey, 12, 0}));
+
+TEST(DoseS, WritesTheDoseOfTheSelectedSoilGroupAndPublishesIt)
 {
-    TestWindow t;
+    DosesWindow t;
+    WindowState& w = t.window;
+    w.type("EdS", "12");
+    for (const auto& [soil, dose] : {std::pair{"RadioButton21", "60,0"}, std::pair{"RadioButton22", "0,0"}}) {
+        w.setChecked(soil); // which runs DoseS itself
+        DoseS(w);
+        EXPECT_EQ(w.text("Edit22"), dose) << soil;
+        EXPECT_EQ(w.grid("rstga3").cell(5, 1), dose) << soil;
+        EXPECT_EQ(w.grid("rstgaRecomenda").cell(1, 4), dose) << soil;
+        EXPECT_EQ(w.grid("RstgaFalta").cell(1, 4), dose) << soil;
+    }
+    EXPECT_DOUBLE_EQ(w.numbers().S, 12);
+}
+
+TEST(DoseS, AnEmptyContentLeavesEverythingAsItWas)
+{
+    DosesWindow t;
     WindowState& w = t.window;
     w.numbers().S = 7;
     DoseS(w);
@@ -56,9 +68,9 @@ TEST(SulphurDose, AnEmptyContentLeavesEverythingAsItWas)
     EXPECT_DOUBLE_EQ(w.numbers().S, 7);
 }
 
-TEST(SulphurDose, AnUnparsableContentRaisesTheConversionError)
+TEST(DoseS, AnUnparsableContentRaisesTheConversionError)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("EdS", "1.5");
     EXPECT_THROW(DoseS(w), ConversionError);
@@ -66,14 +78,13 @@ TEST(SulphurDose, AnUnparsableContentRaisesTheConversionError)
 }
 
 struct MicronutrientCase {
-    void (*routine)(WindowState&);
-    const char* field;
-    const char* label;
-    const char* content;
+    const char* (*rule)(double);
+    const char* name;
+    double content;
     const char* advice;
     friend std::ostream& operator<<(std::ostream& out, const MicronutrientCase& c)
     {
-        return out << c.field << " " << c.content;
+        return out << c.name << " " << c.content;
     }
 };
 
@@ -89,28 +100,45 @@ class MicronutrientAdvice : public testing::TestWithParam<MicronutrientCase> {};
 TEST_P(MicronutrientAdvice, DependsOnTheThreshold)
 {
     const MicronutrientCase& c = GetParam();
-    TestWindow t;
-    WindowState& w = t.window;
-    w.type(c.field, c.content);
-    c.routine(w);
-    EXPECT_EQ(w.text(c.label), c.advice);
+    EXPECT_STREQ(c.rule(c.content), c.advice);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Doses, MicronutrientAdvice,
-    testing::Values(MicronutrientCase{DoseZn, "EdZn", "BTRZn", "3", kZinc},
-                    MicronutrientCase{DoseZn, "EdZn", "BTRZn", "3,1",
-                                      "Não há necessidade de adubação com Zn"},
-                    MicronutrientCase{DoseB, "EdB", "BTRB", "0,6", kBoron},
-                    MicronutrientCase{DoseB, "EdB", "BTRB", "0,61", "Não há necessidade de aplicar boro"},
-                    MicronutrientCase{DoseMn, "EdMn", "BTRMn", "5", kManganese},
-                    MicronutrientCase{DoseMn, "EdMn", "BTRMn", "5,1", "Não há necessidade de suplementar Mn"},
-                    // An empty content leaves the label as it was.
-                    MicronutrientCase{DoseMn, "EdMn", "BTRMn", "", ""}));
+    testing::Values(MicronutrientCase{zincAdvice, "Zn", 3, kZinc},
+                    MicronutrientCase{zincAdvice, "Zn", 3.1, "Não há necessidade de adubação com Zn"},
+                    MicronutrientCase{boronAdvice, "B", 0.6, kBoron},
+                    MicronutrientCase{boronAdvice, "B", 0.61, "Não há necessidade de aplicar boro"},
+                    MicronutrientCase{manganeseAdvice, "Mn", 5, kManganese},
+                    MicronutrientCase{manganeseAdvice, "Mn", 5.1, "Não há necessidade de suplementar Mn"}));
+
+TEST(MicronutrientAdvice, EachRoutineWritesItsLabelFromItsField)
+{
+    struct Wiring {
+        void (*routine)(WindowState&);
+        const char* field;
+        const char* label;
+        const char* content;
+        const char* advice;
+    };
+    const Wiring wirings[] = {{DoseZn, "EdZn", "BTRZn", "2", kZinc},
+                              {DoseB, "EdB", "BTRB", "0,5", kBoron},
+                              {DoseMn, "EdMn", "BTRMn", "4", kManganese}};
+    for (const Wiring& c : wirings) {
+        DosesWindow t;
+        WindowState& w = t.window;
+        // An empty content leaves the label as it was.
+        c.routine(w);
+        EXPECT_EQ(w.text(c.label), "") << c.field;
+        w.type(c.field, c.content);
+        c.routine(w);
+        EXPECT_EQ(w.text(c.label), c.advice) << c.field;
+    }
+}
 
 TEST(MicronutrientAdvice, AClearedOrUnparsableContentKeepsThePreviousText)
 {
-    TestWindow t;
+    DosesWindow t;
     WindowState& w = t.window;
     w.type("EdB", "0,2");
     DoseB(w);

@@ -1,7 +1,8 @@
 #include "core/app/errors.h"
 #include "core/app/number_text.h"
 #include "core/liming/liming.h"
-#include "support/test_window.h"
+#include "core/soil/cation_exchange.h"
+#include "liming_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::LimingWindow;
 
 struct KeyCase {
     double smp;
@@ -69,26 +70,38 @@ constexpr SmpRow kTable[] = {
     {"-1E20", "15,0", "21,0", "29,0"}, {"5,35", "4,8", "7,5", "10,4"},  {"5,39", "4,8", "7,5", "10,4"},
 };
 
-TEST(CalcarioSMP, ReadsTheRowOfTheIndexInTheColumnOfTheTargetPh)
+TEST(SmpTable, ReadsTheRowOfTheIndexInTheColumnOfTheTargetPh)
 {
-    TestWindow t;
-    WindowState& w = t.window;
     for (const SmpRow& row : kTable) {
-        w.click("RadioButton1");
-        w.type("Edit1", row.smp);
-        EXPECT_EQ(w.text("Edit2"), row.ph55) << row.smp << " at pH 5,5";
-        // Switching the target pH looks the index up again at once.
-        w.click("RadioButton2");
-        EXPECT_EQ(w.text("Edit2"), row.ph60) << row.smp << " at pH 6,0";
-        w.click("RadioButton3");
-        EXPECT_EQ(w.text("Edit2"), row.ph65) << row.smp << " at pH 6,5";
-        w.type("Edit1", "");
+        const int key = smpKey(parseNumber(row.smp));
+        EXPECT_EQ(formatNumber(limeNeedBySmp(key, TargetPh::Ph55), "0.0"), row.ph55)
+            << row.smp << " at pH 5,5";
+        EXPECT_EQ(formatNumber(limeNeedBySmp(key, TargetPh::Ph60), "0.0"), row.ph60)
+            << row.smp << " at pH 6,0";
+        EXPECT_EQ(formatNumber(limeNeedBySmp(key, TargetPh::Ph65), "0.0"), row.ph65)
+            << row.smp << " at pH 6,5";
     }
+}
+
+TEST(CalcarioSMP, LooksTheIndexUpOnEveryChangeAndTargetPh)
+{
+    LimingWindow t;
+    WindowState& w = t.window;
+    w.click("RadioButton1");
+    w.type("Edit1", "5,3");
+    EXPECT_EQ(w.text("Edit2"), "4,8");
+    // Switching the target pH looks the index up again at once.
+    w.click("RadioButton2");
+    EXPECT_EQ(w.text("Edit2"), "7,5");
+    w.click("RadioButton3");
+    EXPECT_EQ(w.text("Edit2"), "10,4");
+    w.type("Edit1", "4,4");
+    EXPECT_EQ(w.text("Edit2"), "29,0");
 }
 
 TEST(CalcarioSMP, AnEmptyIndexKeepsTheLastNeed)
 {
-    TestWindow t;
+    LimingWindow t;
     t.window.type("Edit1", "5,0");
     t.window.type("Edit1", "");
     t.window.click("RadioButton3");
@@ -97,7 +110,7 @@ TEST(CalcarioSMP, AnEmptyIndexKeepsTheLastNeed)
 
 TEST(CalcarioSMP, AnIndexThatDoesNotParseRaisesTheConversionError)
 {
-    TestWindow t;
+    LimingWindow t;
     t.window.type("Edit1", "5,0");
     EXPECT_THROW(t.window.type("Edit1", "5.3"), ConversionError);
     EXPECT_EQ(t.window.text("Edit2"), "9,9");
@@ -165,6 +178,17 @@ INSTANTIATE_TEST_SUITE_P(Liming, LimeType,
                                          AdviceCase{2, 49.9, "Use calcário Calcítico"},
                                          AdviceCase{5, 80, "Use calcário Dolomítico"},
                                          AdviceCase{-1, 80, "Use calcário Calcítico"}));
+
+TEST(LimeTypeAdvice, FollowsEveryRelationAndSaturationTheSoilWrites)
+{
+    LimingWindow t;
+    WindowState& w = t.window;
+    w.type("Edit14", "60,0");
+    writeCaMgRelation(w, 3, 1); // the lime-type advice follows Edit13
+    EXPECT_EQ(w.text("Edit15"), "Use calcário Dolomítico");
+    writeCaSaturation(w, 4, 10); // and Edit14
+    EXPECT_EQ(w.text("Edit15"), "Use calcário Calcítico");
+}
 
 } // namespace
 } // namespace bulbicalc

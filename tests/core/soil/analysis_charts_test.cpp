@@ -1,6 +1,6 @@
 #include "core/app/errors.h"
 #include "core/soil/analysis_charts.h"
-#include "support/test_window.h"
+#include "soil_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::SoilWindow;
 
 struct PatternCase {
     double value;
@@ -70,7 +70,7 @@ void typeSaturations(WindowState& w, const char* k, const char* al, const char* 
 
 TEST(AnalysisCharts, SlicesCarryLabelMarkColourAndValueInOrder)
 {
-    TestWindow t;
+    SoilWindow t;
     typeSaturations(t.window, "2,0", "5,0", "15,0", "10,0", "25,0");
     Grafico3(t.window);
     const ChartData& chart = t.window.chart("Chart3");
@@ -98,7 +98,7 @@ TEST(AnalysisCharts, SlicesCarryLabelMarkColourAndValueInOrder)
 
 TEST(AnalysisCharts, EachBarSeriesHoldsOneBarOfItsOwnColour)
 {
-    TestWindow t;
+    SoilWindow t;
     typeSaturations(t.window, "2,0", "5,0", "15,0", "10,0", "125,0");
     const ChartData before = t.window.chart("Chart2");
     Grafico2(t.window);
@@ -122,7 +122,7 @@ TEST(AnalysisCharts, EachBarSeriesHoldsOneBarOfItsOwnColour)
 
 TEST(AnalysisCharts, RedrawingReplacesThePreviousContent)
 {
-    TestWindow t;
+    SoilWindow t;
     typeSaturations(t.window, "2,0", "5,0", "15,0", "10,0", "25,0");
     Grafico2(t.window);
     Grafico3(t.window);
@@ -143,7 +143,7 @@ TEST(AnalysisCharts, RedrawingReplacesThePreviousContent)
 
 TEST(AnalysisCharts, AFieldThatDoesNotParseLeavesTheChartAsItWas)
 {
-    TestWindow t;
+    SoilWindow t;
     typeSaturations(t.window, "2,0", "5,0", "15,0", "10,0", "25,0");
     Grafico2(t.window);
     Grafico3(t.window);
@@ -164,7 +164,7 @@ TEST(AnalysisCharts, AFieldThatDoesNotParseLeavesTheChartAsItWas)
 
 TEST(AnalysisCharts, ReadsTheFiveFieldsInChartOrder)
 {
-    TestWindow t;
+    SoilWindow t;
     typeSaturations(t.window, "1", "", "3", "-4", "5,5");
     EXPECT_EQ(readSaturations(t.window), (Saturations{1, 0, 3, -4, 5.5}));
 }

@@ -1,5 +1,5 @@
 #include "core/soil/municipalities.h"
-#include "support/test_window.h"
+#include "soil_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace bulbicalc {
 namespace {
 
-using test::TestWindow;
+using test::SoilWindow;
 
 constexpr int kRS = 0;
 constexpr int kSC = 1;
@@ -101,7 +101,7 @@ TEST(Municipalities, StartupListIsTheSantaCatarinaListWithTwoNamesInFrontAndTheA
 
 TEST(MunicipalityBox, StartsWithTheStartupListAndNoText)
 {
-    TestWindow t;
+    SoilWindow t;
     const Control& muni = t.window.control("CBMuni");
     EXPECT_EQ(muni.items, startupMunicipalities());
     EXPECT_EQ(muni.text, "");
@@ -119,7 +119,7 @@ class ChoosingAState : public testing::TestWithParam<StateCase> {};
 
 TEST_P(ChoosingAState, ReplacesTheListAndEmptiesTheText)
 {
-    TestWindow t;
+    SoilWindow t;
     WindowState& w = t.window;
     w.type("CBMuni", "Lages");
     w.select("CbUF", GetParam().state);
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(States, ChoosingAState,
 
 TEST(MunicipalityBox, PickedNamesKeepTheirBlanks)
 {
-    TestWindow t;
+    SoilWindow t;
     WindowState& w = t.window;
     w.select("CbUF", kRS);
     w.select("CBMuni", indexOf(w.control("CBMuni").items, "Agudo "));
@@ -149,7 +149,7 @@ TEST(MunicipalityBox, PickedNamesKeepTheirBlanks)
 
 TEST(MunicipalityBox, ChoosingSantaCatarinaAgainGivesTheFixedListNotTheStartupList)
 {
-    TestWindow t;
+    SoilWindow t;
     WindowState& w = t.window;
     w.select("CbUF", kPR);
     w.select("CbUF", kSC);
@@ -163,7 +163,7 @@ TEST(MunicipalityBox, ChoosingSantaCatarinaAgainGivesTheFixedListNotTheStartupLi
 
 TEST(MunicipalityBox, AnyNameCanBeTypedForAnotherState)
 {
-    TestWindow t;
+    SoilWindow t;
     WindowState& w = t.window;
     w.select("CbUF", kOutro);
     w.type("CBMuni", "Montevidéu");
@@ -173,7 +173,7 @@ TEST(MunicipalityBox, AnyNameCanBeTypedForAnotherState)
 
 TEST(MunicipalityBox, ATypedTextThatIsNoStateChangesNothing)
 {
-    TestWindow t;
+    SoilWindow t;
     WindowState& w = t.window;
     w.select("CbUF", kPR);
     w.type("CBMuni", "Curitiba");
@@ -186,7 +186,7 @@ TEST(MunicipalityBox, ATypedTextThatIsNoStateChangesNothing)
 
 TEST(MunicipalityBox, ATypedStateNameCountsAsChoosingIt)
 {
-    TestWindow t;
+    SoilWindow t;
     WindowState& w = t.window;
     w.type("CBMuni", "Lages");
     w.type("CbUF", "RS");

@@ -2,23 +2,26 @@
 
 #include "core/app/recording_platform.h"
 #include "core/app/window_state.h"
+#include "core/program/program.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace bulbicalc::test {
 
 using TestPlatform = RecordingPlatform;
 
-// A window state right after start-up, over the program's own data folders
-// (or over `dataDir`).
+// The whole program's window state right after start-up, over the program's
+// own data folders (or over `dataDir`), as the composition root builds it.
 struct TestWindow {
     explicit TestWindow(std::filesystem::path dataDir = BULBICALC_TEST_DATA_DIR)
-        : window(platform, std::move(dataDir))
+        : owned(createWindowState(platform, std::move(dataDir))), window(*owned)
     {
     }
 
     TestPlatform platform;
-    WindowState window;
+    std::unique_ptr<WindowState> owned;
+    WindowState& window;
 };
 
 } // namespace bulbicalc::test

@@ -1,11 +1,20 @@
-#include "core/app/help.h"
+#include "core/app/shell.h"
 
-#include "core/app/window_controls.h"
+#include "core/app/form_builder.h"
+#include "core/app/tab_sheets.h"
 #include "core/app/window_state.h"
 
 #include <filesystem>
 
 namespace bulbicalc {
+
+void addShellControls(WindowState& window)
+{
+    FormBuilder b(window);
+    b.tab(shell::Panel1);
+    b.button(shell::BitBtn1, "&Fechar");
+    b.button(shell::BitBtn3, "&Ajuda");
+}
 
 void BitBtn3Click(WindowState& window)
 {
@@ -21,7 +30,7 @@ void BitBtn3Click(WindowState& window)
 
 void registerShellHandlers(WindowState& window)
 {
-    window.onClick("BitBtn3", BitBtn3Click);
+    window.onClick(shell::BitBtn3, BitBtn3Click);
 }
 
 } // namespace bulbicalc

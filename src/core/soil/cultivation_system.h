@@ -4,10 +4,12 @@ namespace bulbicalc {
 
 class WindowState;
 
-// The cultivation system chosen on the data-entry tab (RadioButton10,
-// RadioButton11, RadioButton20).
+// The cultivation system of the analysis record. The doses and the calendar
+// both depend on it.
 enum class CultivationSystem { Transplant, DirectSeeding, ConsolidatedNoTill };
 
+// The system whose radio button (RadioButton10, RadioButton11, RadioButton20)
+// is selected.
 CultivationSystem cultivationSystem(const WindowState& window);
 
 } // namespace bulbicalc

@@ -5,8 +5,6 @@
 
 namespace bulbicalc {
 
-class WindowState;
-
 // The tab sheets of the main window in their order, with the help document of
 // each shown tab (in the folder Ajuda beside the executable).
 struct TabSheetInfo {
@@ -31,10 +29,5 @@ inline constexpr std::array<TabSheetInfo, 10> kTabSheets = {{
 
 inline constexpr std::string_view kWindowCaption =
     "Bulbicalc -Programa para recomendação de adubação da cultura da cebola -Versão 1.0 ";
-
-// Adds every control, grid and chart of the main window with its design-time
-// state (captions, initial texts, sizes, column widths, options). The start-up
-// routine then writes what the window computes at start.
-void addWindowControls(WindowState& window);
 
 } // namespace bulbicalc
