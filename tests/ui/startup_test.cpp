@@ -600,6 +600,7 @@ void StartupTest::missingPicturesLeaveEmptyFrames()
     bulbicalc::ui::test::RecordingPresenter boxes;
     bulbicalc::ui::MainWindow window(empty.path().toStdString());
     window.setDialogPresenter(&boxes);
+    window.buildAllPages();
     window.show();
     QApplication::processEvents();
     QApplication::processEvents();

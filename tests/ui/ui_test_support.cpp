@@ -72,6 +72,8 @@ WindowFixture::WindowFixture()
     copyTree(QStringLiteral(BULBICALC_TEST_DATA_DIR), dataPath_);
     window_ = std::make_unique<MainWindow>(dataPath_.toStdString());
     window_->setDialogPresenter(&presenter_);
+    // Tests reach every widget by name from the start.
+    window_->buildAllPages();
     window_->show();
     QObject::connect(&watchdog_, &QTimer::timeout, [this] {
         if (QWidget* modal = QApplication::activeModalWidget()) {

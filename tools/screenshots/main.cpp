@@ -48,6 +48,7 @@ int main(int argc, char** argv)
     PrintingPresenter presenter;
     bulbicalc::ui::MainWindow window(QCoreApplication::applicationDirPath().toStdString());
     window.setDialogPresenter(&presenter);
+    window.buildAllPages();
     window.show();
     QApplication::processEvents();
 

@@ -80,7 +80,20 @@ void ChartView::show(const ChartData& data)
     if (shown_ && *shown_ == data)
         return;
     shown_ = data;
-    draw(data);
+    drawn_ = false;
+    if (isVisible()) {
+        draw(data);
+        drawn_ = true;
+    }
+}
+
+void ChartView::showEvent(QShowEvent* event)
+{
+    if (shown_ && !drawn_) {
+        draw(*shown_);
+        drawn_ = true;
+    }
+    QChartView::showEvent(event);
 }
 
 void ChartView::draw(const ChartData& data)

@@ -16,12 +16,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace bulbicalc::ui {
 
 MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
-    : QMainWindow(parent), boundary_(new EventBoundary(this, &messageBoxes_, this)),
+    : QMainWindow(parent), dataDir_(dataDir), boundary_(new EventBoundary(this, &messageBoxes_, this)),
       platform_(this, [this](const QString& message) { boundary_->queueMessage(message); })
 {
     setObjectName(QStringLiteral("F_BulbicalcPrincipal"));
@@ -34,9 +35,14 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
     layout->setSpacing(0);
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
-    for (const auto& sheet : kTabSheets) {
-        const int index = tabs_->addTab(createTabPage(sheet.name, tabs_, dataDir), qt(sheet.caption));
-        tabs_->setTabVisible(index, sheet.shown);
+    for (const auto& info : kTabSheets) {
+        auto* container = new QWidget(tabs_);
+        container->setObjectName(qt(info.name));
+        auto* sheetLayout = new QVBoxLayout(container);
+        sheetLayout->setContentsMargins(0, 0, 0, 0);
+        const int index = tabs_->addTab(container, qt(info.caption));
+        tabs_->setTabVisible(index, info.shown);
+        sheets_.push_back(Sheet{std::string(info.name), container, false});
     }
     tabs_->setCurrentIndex(0);
     layout->addWidget(tabs_, 1);
@@ -45,11 +51,15 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
 
     binding_ = new Binding(*core_, *boundary_, this);
     binding_->bind(this);
-    bindGridMenus();
+    buildPage(sheets_.front());
     boundary_->setRefresh([this] { binding_->refresh(); });
+    // The other pages follow once the first paint is done.
+    sheets_.front().container->installEventFilter(this);
 
-    connect(tabs_, &QTabWidget::currentChanged, this,
-            [this](int index) { core_->setActiveTab(utf8(tabs_->widget(index)->objectName())); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        buildPage(sheets_[static_cast<std::size_t>(index)]);
+        core_->setActiveTab(utf8(tabs_->widget(index)->objectName()));
+    });
     // The client area at 96 dpi; the frame comes on top of it.
     resize(1324, 661);
     centreOnScreen();
@@ -87,12 +97,57 @@ QWidget* MainWindow::createBottomBar()
     return panel;
 }
 
+void MainWindow::buildPage(Sheet& sheet)
+{
+    if (sheet.built)
+        return;
+    sheet.built = true;
+    QWidget* page = createTabPage(sheet.name, sheet.container, dataDir_);
+    sheet.container->layout()->addWidget(page);
+    binding_->bind(page);
+    bindGridMenus(page);
+}
+
+void MainWindow::buildAllPages()
+{
+    for (Sheet& sheet : sheets_)
+        buildPage(sheet);
+}
+
+bool MainWindow::isPageBuilt(int tabIndex) const
+{
+    return sheets_.at(static_cast<std::size_t>(tabIndex)).built;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == sheets_.front().container && !idleBuildStarted_) {
+        idleBuildStarted_ = true;
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::buildNextPageWhenIdle);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// One page per idle turn, so that the user's input is never kept waiting for
+// more than one page.
+void MainWindow::buildNextPageWhenIdle()
+{
+    for (Sheet& sheet : sheets_) {
+        if (sheet.built)
+            continue;
+        buildPage(sheet);
+        QTimer::singleShot(0, this, &MainWindow::buildNextPageWhenIdle);
+        return;
+    }
+}
+
 // A grid's popup menu is a QMenu child of its view; each action carries the
 // caption of its command in its data. The command acts on the grid's current
 // cell; an action whose command the core does not have does nothing.
-void MainWindow::bindGridMenus()
+void MainWindow::bindGridMenus(QWidget* root)
 {
-    for (GridView* view : findChildren<GridView*>()) {
+    for (GridView* view : root->findChildren<GridView*>()) {
         const std::string grid = utf8(view->objectName());
         if (!core_->hasGrid(grid))
             continue;

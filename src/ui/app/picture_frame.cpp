@@ -12,11 +12,16 @@ PictureFrame::PictureFrame(QWidget* parent) : QFrame(parent)
 
 bool PictureFrame::load(const std::filesystem::path& file)
 {
-    QImageReader reader(QString::fromStdString(file.string()));
+    file_ = QString::fromStdString(file.string());
+    QImageReader reader(file_);
     // Photographs carry their orientation in the file.
     reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    picture_ = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    // The size as shown: an orientation that turns the picture swaps it.
+    QSize size = reader.canRead() ? reader.size() : QSize();
+    if (size.isValid() && reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
+        size.transpose();
+    pictureSize_ = size;
+    picture_ = QPixmap();
     scaled_ = QPixmap();
     update();
     return hasPicture();
@@ -56,6 +61,14 @@ void PictureFrame::paintEvent(QPaintEvent* event)
     const QRect target = pictureRect();
     if (target.isEmpty())
         return;
+    if (picture_.isNull()) {
+        QImageReader reader(file_);
+        reader.setAutoTransform(true);
+        const QImage image = reader.read();
+        if (image.isNull())
+            return;
+        picture_ = QPixmap::fromImage(image);
+    }
     // Scaling a photograph of several megapixels on every paint would be slow.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = target.size() * ratio;

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPixmap>
+#include <QString>
 
 #include <filesystem>
 
@@ -10,16 +11,23 @@ namespace bulbicalc::ui {
 // A picture frame (TImage): shows an image file stretched to the frame, or
 // scaled to fit with its proportions kept. A missing or unreadable file leaves
 // the frame empty; it is never an error.
+//
+// Loading reads only the file's header (the size the layout needs); the
+// picture is decoded when the frame is first painted, so pictures on tabs the
+// user never opens cost neither time nor memory.
 class PictureFrame : public QFrame {
     Q_OBJECT
     Q_PROPERTY(bool keepAspectRatio READ keepAspectRatio WRITE setKeepAspectRatio)
 public:
     explicit PictureFrame(QWidget* parent = nullptr);
 
-    // Loads the picture; returns false (and shows nothing) when it cannot be read.
+    // Takes the picture's file; returns false (and shows nothing) when its
+    // header cannot be read.
     bool load(const std::filesystem::path& file);
-    bool hasPicture() const { return !picture_.isNull(); }
-    QSize pictureSize() const { return picture_.size(); }
+    bool hasPicture() const { return pictureSize_.isValid(); }
+    QSize pictureSize() const { return pictureSize_; }
+    // Whether the picture has been decoded (it is, once the frame is painted).
+    bool isDecoded() const { return !picture_.isNull(); }
 
     bool keepAspectRatio() const { return keepAspectRatio_; }
     void setKeepAspectRatio(bool keep);
@@ -32,6 +40,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QString file_;
+    QSize pictureSize_;
     QPixmap picture_;
     QPixmap scaled_; // the picture at the size of pictureRect() in device pixels
     bool keepAspectRatio_ = false;

@@ -36,7 +36,6 @@ QWidget* createTabPage(std::string_view tabSheet, QWidget* parent, const std::fi
             page = factory(parent, dataDir);
     if (!page)
         page = createEmptyPage(parent);
-    page->setObjectName(QString::fromUtf8(tabSheet.data(), static_cast<qsizetype>(tabSheet.size())));
     for (QGroupBox* group : page->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
         paintInMenuColour(group);
     return page;
