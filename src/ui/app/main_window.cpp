@@ -41,7 +41,10 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
         auto* sheetLayout = new QVBoxLayout(container);
         sheetLayout->setContentsMargins(0, 0, 0, 0);
         const int index = tabs_->addTab(container, qt(info.caption));
-        tabs_->setTabVisible(index, info.shown);
+        // Every tab but the hidden one is visible already; hiding only that
+        // one spares the tab bar a layout per tab.
+        if (!info.shown)
+            tabs_->setTabVisible(index, false);
         sheets_.push_back(Sheet{std::string(info.name), container, false});
     }
     tabs_->setCurrentIndex(0);
