@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libgtest-dev libzip-dev libpugixml-dev
+  libgtest-dev libzip-dev libpugixml-dev libglpk-dev
   fonts-liberation2 fonts-wine
   poppler-utils python3-openpyxl
 )
