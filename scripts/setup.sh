@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libzip-dev libpugixml-dev libglpk-dev
   fonts-liberation2 fonts-wine
   poppler-utils python3-openpyxl
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -70,7 +70,14 @@ public:
     const ModuleNumbers& numbers() const { return numbers_; }
 
     Platform& platform() { return platform_; }
+    // The folder of what the program reads (Auxiliares, Ajuda, Imagens), and
+    // the one that holds what it writes (Laudos); the same one unless set.
     const std::filesystem::path& dataDir() const { return dataDir_; }
+    const std::filesystem::path& writableDir() const
+    {
+        return writableDir_.empty() ? dataDir_ : writableDir_;
+    }
+    void setWritableDir(std::filesystem::path dir) { writableDir_ = std::move(dir); }
     // The failure that ended the start-up routine early, if any.
     const std::optional<std::string>& startupError() const { return startupError_; }
     void setStartupError(std::string message) { startupError_ = std::move(message); }
@@ -135,6 +142,7 @@ private:
 
     Platform& platform_;
     std::filesystem::path dataDir_;
+    std::filesystem::path writableDir_;
     Controls controls_;
     std::map<std::string, Grid, std::less<>> grids_;
     std::map<std::string, ChartData, std::less<>> charts_;

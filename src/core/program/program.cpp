@@ -70,7 +70,13 @@ void formCreate(WindowState& window)
 
 std::unique_ptr<WindowState> createWindowState(Platform& platform, std::filesystem::path dataDir)
 {
-    auto window = std::make_unique<WindowState>(platform, std::move(dataDir));
+    return createWindowState(platform, DataFolders{dataDir, dataDir});
+}
+
+std::unique_ptr<WindowState> createWindowState(Platform& platform, const DataFolders& folders)
+{
+    auto window = std::make_unique<WindowState>(platform, folders.data);
+    window->setWritableDir(folders.writable);
     addControls(*window);
     registerHandlers(*window);
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/data_folders.h"
 #include "core/app/platform.h"
 #include "core/app/window_state.h"
 
@@ -16,6 +17,8 @@ namespace bulbicalc {
 // the start-up routine. A failure of the start-up routine skips its remaining
 // steps and is kept in startupError(). The window, the scenario runner and
 // the tests all build their state here.
+std::unique_ptr<WindowState> createWindowState(Platform& platform, const DataFolders& folders);
+// Reading and writing in the same folder.
 std::unique_ptr<WindowState> createWindowState(Platform& platform, std::filesystem::path dataDir);
 
 // The start-up routine, its steps in order; a failure (an Error) skips the

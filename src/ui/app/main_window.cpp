@@ -22,12 +22,17 @@
 namespace bulbicalc::ui {
 
 MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
-    : QMainWindow(parent), dataDir_(dataDir), boundary_(new EventBoundary(this, &messageBoxes_, this)),
+    : MainWindow(DataFolders{dataDir, dataDir}, parent)
+{
+}
+
+MainWindow::MainWindow(const DataFolders& folders, QWidget* parent)
+    : QMainWindow(parent), dataDir_(folders.data), boundary_(new EventBoundary(this, &messageBoxes_, this)),
       platform_(this, [this](const QString& message) { boundary_->queueMessage(message); })
 {
     setObjectName(QStringLiteral("F_BulbicalcPrincipal"));
     setWindowTitle(qt(kWindowCaption));
-    core_ = createWindowState(platform_, dataDir);
+    core_ = createWindowState(platform_, folders);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

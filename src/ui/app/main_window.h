@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/data_folders.h"
 #include "ui/app/dialogs.h"
 #include "ui/app/qt_platform.h"
 
@@ -33,7 +34,9 @@ class EventBoundary;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `dataDir` is the folder beside the executable (Auxiliares, Laudos, Ajuda).
+    // `folders`: where the program reads (Auxiliares, Ajuda, Imagens) and writes (Laudos).
+    explicit MainWindow(const DataFolders& folders, QWidget* parent = nullptr);
+    // Reading and writing in one folder, beside the executable in a build.
     explicit MainWindow(const std::filesystem::path& dataDir, QWidget* parent = nullptr);
     ~MainWindow() override;
 
