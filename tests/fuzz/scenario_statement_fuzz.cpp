@@ -1,0 +1,55 @@
+// One statement of a scenario file: either refused as malformed or split into
+// words; the words written back, each quoted with its escapes, split into the
+// same words again.
+#include "scenario/scenario_runner.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string quoted(const std::string& word)
+{
+    std::string out = "\"";
+    for (char c : word) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string line(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> words;
+    try {
+        words = bulbicalc::splitStatement(line);
+    } catch (const std::invalid_argument&) {
+        return 0;
+    }
+    std::string again;
+    for (const auto& word : words)
+        again += quoted(word) + " ";
+    if (bulbicalc::splitStatement(again) != words)
+        std::abort();
+    return 0;
+}
