@@ -249,8 +249,8 @@ void StartupTest::gridsHaveTheirSizesWidthsAndHeadings_data()
     // fixed row, so its row-0 cells show.
     QTest::newRow("rStgaMeusAdubos") << "rStgaMeusAdubos" << 11 << 9
                                      << QList<int>{180, 30, 30, 30, 30, 50, 50, 50, 50, 50, 90} << 0
-                                     << strs({"Adubo", "N", "P", "K", "S", "R$/Kg", "Par 1", "Par 2",
-                                              "Par 3", "Par 4", ""})
+                                     << strs({"Adubo", "N", "P", "K", "S", "R$/Kg", "Par 1", "Par 2", "Par 3",
+                                              "Par 4", ""})
                                      << true << "";
     QTest::newRow("RstgaResumoParcela")
         << "RstgaResumoParcela" << 4 << 5 << QList<int>{45, 180, 60, 80} << 20

@@ -386,6 +386,8 @@ void Binding::refreshControl(const Bound& bound)
             for (const auto& item : c.items) {
                 auto* entry = new QListWidgetItem(qt(item), list);
                 entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
+                // Without a state of its own an item shows no check box at all.
+                entry->setCheckState(Qt::Unchecked);
             }
         }
         for (int i = 0; i < list->count(); ++i) {
