@@ -58,13 +58,15 @@ void closeFromMenu(WindowState& window, Routine routine)
     const int row = fertilisers.currentRow();
     if (!isQuantityCell(fertilisers, col, row))
         return;
+    // The difference to close must not count the cell's own old quantity:
+    // the parcela is first recalculated without it.
     const std::string old = fertilisers.cell(col, row);
     try {
         fertilisers.setCell(col, row, "");
         CalculaQUanti(window, col);
         routine(window, col, row);
     } catch (const Error&) {
-        window.grid(rStgaMeusAdubos).setCell(col, row, old);
+        fertilisers.setCell(col, row, old);
         throw;
     }
 }
