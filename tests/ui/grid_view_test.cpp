@@ -188,11 +188,12 @@ void GridViewTest::titlesShowOverOtherCellTexts_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("written"); // written into the row-0 cell first; empty: as at start
     QTest::addColumn<QString>("cellText");
-    // At start the fertiliser grid's row-0 cells read otherwise than its titles.
-    QTest::newRow("fertilisers at start") << "rStgaMeusAdubos" << 8 << "Parc 3"
+    // The fertiliser grid's titles read otherwise than its row-0 cells, but
+    // the transfer at start-up removed its fixed row: the cells show.
+    QTest::newRow("fertilisers at start") << "rStgaMeusAdubos" << 8 << "Par 3"
                                           << ""
                                           << "Par 3";
-    QTest::newRow("fertilisers, price") << "rStgaMeusAdubos" << 5 << "RS/kg"
+    QTest::newRow("fertilisers, price") << "rStgaMeusAdubos" << 5 << "R$/Kg"
                                         << ""
                                         << "R$/Kg";
     QTest::newRow("difference") << "RstgaFalta" << 2 << "Par. 2"

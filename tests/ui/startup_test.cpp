@@ -126,7 +126,7 @@ private Q_SLOTS:
     void windowCaptionSizeFontAndBottomBar();
     void gridsHaveTheirSizesWidthsAndHeadings_data();
     void gridsHaveTheirSizesWidthsAndHeadings();
-    void fertiliserGridKeepsItsFixedRowWhileTheCatalogueIsNotLoaded();
+    void fertiliserGridShowsItsRowZeroCellsOnceTheCatalogueIsTransferred();
     void nutrientGridsHoldTheirLabelsAndAppliedZeros();
     void everyControlOfTheWindowHasItsWidget();
     void captionsAndGroups_data();
@@ -233,7 +233,8 @@ void StartupTest::gridsHaveTheirSizesWidthsAndHeadings_data()
                             << strs({"Parcela", "Época", "N (kg/ha)", "P2O5 (kg/ha)", "K2O (kg/ha)",
                                      "S (kg/ha)"})
                             << true << "";
-    QTest::newRow("StgaAdubos") << "StgaAdubos" << 6 << 2 << QList<int>{200, 64, 64, 64, 64, 64} << 0
+    // The shipped catalogue: 17 mineral and 5 organic fertilisers.
+    QTest::newRow("StgaAdubos") << "StgaAdubos" << 6 << 23 << QList<int>{200, 64, 64, 64, 64, 64} << 0
                                 << strs({"Adubo", "N(%)", "P2O5(%)", "K2O(%)", "S(%)", "R$"}) << true << "";
     QTest::newRow("rstgaRecomenda") << "rstgaRecomenda" << 5 << 5 << QList<int>{56, 48, 48, 48, 48} << 18
                                     << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true
@@ -244,10 +245,12 @@ void StartupTest::gridsHaveTheirSizesWidthsAndHeadings_data()
     QTest::newRow("RstgaFalta") << "RstgaFalta" << 5 << 5 << QList<int>{56, 48, 48, 48, 48} << 18
                                 << strs({"Nutriente", "Par. 1", "Par. 2", "Par. 3", "Par. 4"}) << true
                                 << "LCCCC";
-    QTest::newRow("rStgaMeusAdubos") << "rStgaMeusAdubos" << 11 << 5
+    // The first eight fertilisers of the catalogue; the grid has lost its
+    // fixed row, so its row-0 cells show.
+    QTest::newRow("rStgaMeusAdubos") << "rStgaMeusAdubos" << 11 << 9
                                      << QList<int>{180, 30, 30, 30, 30, 50, 50, 50, 50, 50, 90} << 0
-                                     << strs({"Adubo", "N", "P", "K", "S", "RS/kg", "Par 1", "Par 2",
-                                              "Parc 3", "Par 4", "Par 5"})
+                                     << strs({"Adubo", "N", "P", "K", "S", "R$/Kg", "Par 1", "Par 2", "Par 3",
+                                              "Par 4", ""})
                                      << true << "";
     QTest::newRow("RstgaResumoParcela")
         << "RstgaResumoParcela" << 4 << 5 << QList<int>{45, 180, 60, 80} << 20
@@ -293,28 +296,27 @@ void StartupTest::gridsHaveTheirSizesWidthsAndHeadings()
         for (int row = 0; row < rows; ++row)
             QCOMPARE(view->rowHeight(row), rowHeight);
 
-    // The heading row is never edited; the first body cell is when the grid allows editing.
+    // A heading row is never edited; the first body cell is when the grid allows editing.
     const auto& core = model->grid();
     const QModelIndex body = model->index(core.fixedRows(), core.fixedCols());
     QCOMPARE(bool(model->flags(body) & Qt::ItemIsEditable), editable);
-    QVERIFY(!(model->flags(model->index(0, cols - 1)) & Qt::ItemIsEditable));
+    if (core.fixedRows() > 0)
+        QVERIFY(!(model->flags(model->index(0, cols - 1)) & Qt::ItemIsEditable));
 }
 
-void StartupTest::fertiliserGridKeepsItsFixedRowWhileTheCatalogueIsNotLoaded()
+void StartupTest::fertiliserGridShowsItsRowZeroCellsOnceTheCatalogueIsTransferred()
 {
-    // The catalogue step of the start-up does not run yet, so the grid still
-    // has its fixed row: its column titles show over row-0 cells that read
-    // "R$/Kg" and "Par 3".
+    // Cutting the grid to its heading row for the transfer removed its fixed
+    // row: the row-0 cells "R$/Kg" and "Par 3" show, not the column titles
+    // "RS/kg" and "Parc 3".
     GridView* view = gridView(QStringLiteral("rStgaMeusAdubos"));
     QVERIFY(view);
     const auto* model = view->gridModel();
-    QCOMPARE(model->grid().fixedRows(), 1);
+    QCOMPARE(model->grid().fixedRows(), 0);
     QCOMPARE(model->grid().fixedCols(), 1);
-    QCOMPARE(model->data(model->index(0, 5), Qt::DisplayRole).toString(), QStringLiteral("RS/kg"));
-    QCOMPARE(model->data(model->index(0, 8), Qt::DisplayRole).toString(), QStringLiteral("Parc 3"));
-    QCOMPARE(model->data(model->index(0, 5), Qt::EditRole).toString(), QStringLiteral("R$/Kg"));
-    QCOMPARE(model->data(model->index(0, 8), Qt::EditRole).toString(), QStringLiteral("Par 3"));
-    QCOMPARE(model->data(model->index(0, 10), Qt::EditRole).toString(), QString());
+    QCOMPARE(model->data(model->index(0, 5), Qt::DisplayRole).toString(), QStringLiteral("R$/Kg"));
+    QCOMPARE(model->data(model->index(0, 8), Qt::DisplayRole).toString(), QStringLiteral("Par 3"));
+    QCOMPARE(model->data(model->index(0, 10), Qt::DisplayRole).toString(), QString());
     // Every body cell but the name column takes typing.
     QVERIFY(model->flags(model->index(1, 1)) & Qt::ItemIsEditable);
     QVERIFY(model->flags(model->index(4, 10)) & Qt::ItemIsEditable);
@@ -561,9 +563,10 @@ void StartupTest::spinControlsDatePickerAndTexts()
     QVERIFY(title.fontWeight() >= QFont::Bold);
     QCOMPARE(title.foreground().color(), QColor(0, 0, 255));
 
+    // The check list names every fertiliser of the catalogue.
     auto* list = fixture_->find<QListWidget>("rCheckListBox1");
     QVERIFY(list);
-    QCOMPARE(list->count(), 0);
+    QCOMPARE(list->count(), fixture_->window().core().grid("StgaAdubos").rowCount() - 1);
 }
 
 void StartupTest::drawingsLoadFromTheDataFolder()
@@ -595,8 +598,11 @@ void StartupTest::drawingsLoadFromTheDataFolder()
 
 void StartupTest::missingPicturesLeaveEmptyFrames()
 {
-    // A data folder without pictures: the window opens without a box.
+    // A data folder without pictures (but with the catalogue): the window
+    // opens without a box.
     QTemporaryDir empty;
+    QVERIFY(bulbicalc::ui::test::copyTree(QStringLiteral(BULBICALC_TEST_DATA_DIR "/Auxiliares"),
+                                          empty.path() + QStringLiteral("/Auxiliares")));
     bulbicalc::ui::test::RecordingPresenter boxes;
     bulbicalc::ui::MainWindow window(empty.path().toStdString());
     window.setDialogPresenter(&boxes);
@@ -617,6 +623,8 @@ void StartupTest::missingPicturesLeaveEmptyFrames()
 void StartupTest::photosAreScaledKeepingTheirProportions()
 {
     QTemporaryDir data;
+    QVERIFY(bulbicalc::ui::test::copyTree(QStringLiteral(BULBICALC_TEST_DATA_DIR "/Auxiliares"),
+                                          data.path() + QStringLiteral("/Auxiliares")));
     QVERIFY(QDir().mkpath(data.path() + QStringLiteral("/Imagens/Fotos")));
     QImage wide(400, 100, QImage::Format_RGB32);
     wide.fill(Qt::darkGreen);

@@ -22,6 +22,8 @@ inline constexpr std::string_view RstgaResumoParcela = "RstgaResumoParcela"; // 
 inline constexpr std::string_view rstgaResumoTotal = "rstgaResumoTotal";     // summary per fertiliser
 inline constexpr std::string_view Edit44 = "Edit44";                         // cost per hectare, R$
 inline constexpr std::string_view Edit45 = "Edit45";                         // cost of the area, R$
+inline constexpr std::string_view LabelCustoHa = "LabelCustoHa";             // the label of Edit44
+inline constexpr std::string_view LabelCustoArea = "LabelCustoArea";         // the label of Edit45
 inline constexpr std::string_view RadioButton23 = "RadioButton23";           // prices shown
 inline constexpr std::string_view RadioButton24 = "RadioButton24";           // prices hidden
 

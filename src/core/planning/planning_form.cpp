@@ -46,6 +46,9 @@ void addWorkbenchTab(FormBuilder& b)
         total.column(col).alignment = Alignment::Right;
 
     b.edits({Edit44, Edit45});
+    // The price display hides the cost fields with their labels.
+    b.label(LabelCustoHa, "Custo por ha (R$)");
+    b.label(LabelCustoArea, "Custo na área total (R$)");
     b.radio(RadioButton23, "preco", "Exibir", true);
     b.radio(RadioButton24, "preco", "Ocultar");
 }

@@ -9,7 +9,9 @@
 #include "core/doses/doses_form.h"
 #include "core/liming/liming.h"
 #include "core/liming/liming_form.h"
+#include "core/planning/catalogue.h"
 #include "core/planning/planning_form.h"
+#include "core/planning/planning_handlers.h"
 #include "core/planning/workbench_layout.h"
 #include "core/reports/reports_form.h"
 #include "core/soil/interpretation.h"
@@ -50,6 +52,7 @@ void registerHandlers(WindowState& window)
                                  });
     registerCalendarHandlers(window);
     registerLimingHandlers(window);
+    registerPlanningHandlers(window);
 }
 
 } // namespace
@@ -63,6 +66,7 @@ void formCreate(WindowState& window)
     writeRecommendationHeadings(window);
     writeAboutText(window);
     writeCatalogueHeadings(window);
+    loadCatalogues(window);
     writeWorkbenchHeadings(window);
     writeFertiliserGridHeadings(window);
     writeAppliedZeros(window);

@@ -326,6 +326,9 @@ void Binding::refreshControl(const Bound& bound)
         widget->setVisible(c.visible);
         return;
     }
+    // Labels and edit fields that the program hides and shows again.
+    if ((c.kind == ControlKind::Label || c.kind == ControlKind::Edit) && widget->isHidden() == c.visible)
+        widget->setVisible(c.visible);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (c.kind == ControlKind::MaskEdit) {
             if (maskedStored(edit) != c.text)
@@ -383,6 +386,8 @@ void Binding::refreshControl(const Bound& bound)
             for (const auto& item : c.items) {
                 auto* entry = new QListWidgetItem(qt(item), list);
                 entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
+                // Without a state of its own an item shows no check box at all.
+                entry->setCheckState(Qt::Unchecked);
             }
         }
         for (int i = 0; i < list->count(); ++i) {
