@@ -132,6 +132,7 @@ void SelectionTest::aMissingCatalogueLeavesTheWorkbenchWithoutHeadings()
     bulbicalc::ui::test::RecordingPresenter boxes;
     bulbicalc::ui::MainWindow window(data.path().toStdString());
     window.setDialogPresenter(&boxes);
+    window.buildAllPages();
     window.show();
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
