@@ -261,7 +261,8 @@ private:
             arity(w, 2);
             requireControl(w[1]);
             const auto& c = state.control(w[1]);
-            if (c.kind != ControlKind::RadioButton && !state.hasClickHandler(w[1]))
+            if (c.kind != ControlKind::RadioButton && c.kind != ControlKind::CheckBox &&
+                !state.hasClickHandler(w[1]))
                 throw Failure("unsupported: clicking " + w[1] + " does nothing yet");
             state.click(w[1]);
         } else if (verb == "spin") {

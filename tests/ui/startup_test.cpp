@@ -11,6 +11,7 @@
 #include "ui/app/grid_view.h"
 #include "ui/app/picture_frame.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -89,6 +90,8 @@ bool isWidgetOfKind(const QWidget* widget, ControlKind kind)
                qobject_cast<const QLabel*>(widget) != nullptr;
     case ControlKind::RadioButton:
         return qobject_cast<const QRadioButton*>(widget) != nullptr;
+    case ControlKind::CheckBox:
+        return qobject_cast<const QCheckBox*>(widget) != nullptr;
     case ControlKind::SpinButton:
         return qobject_cast<const QSpinBox*>(widget) != nullptr;
     case ControlKind::Memo:

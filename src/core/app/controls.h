@@ -16,6 +16,7 @@ enum class ControlKind {
     Label,    // a caption the program rewrites
     Button,   // push button (also the word-wrapped advice buttons)
     RadioButton,
+    CheckBox, // a check box: a click toggles it
     ComboBox,
     SpinButton,   // up-down control bound to an edit field
     Memo,         // multi-line text, held as lines
@@ -38,7 +39,7 @@ struct Control {
     ControlKind kind = ControlKind::Edit;
     std::string tab;                     // the tab sheet it sits on ("Panel1" for the bottom bar)
     std::string text;                    // field text, caption or combo text
-    bool checked = false;                // radio button
+    bool checked = false;                // radio button, check box
     std::string group;                   // radio buttons of one group exclude each other
     std::vector<std::string> items;      // combo items, memo and rich-text lines, check list items
     std::vector<LineFormat> lineFormats; // rich text: one per line

@@ -178,6 +178,10 @@ void WindowState::click(std::string_view control)
         setChecked(control);
         return;
     }
+    if (controls_.contains(control) && controls_.at(control).kind == ControlKind::CheckBox) {
+        Control& box = controls_.at(control);
+        box.checked = !box.checked;
+    }
     run(clickHandlers_, control, *this);
 }
 

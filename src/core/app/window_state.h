@@ -7,12 +7,14 @@
 #include "core/app/module_numbers.h"
 #include "core/app/platform.h"
 
+#include <any>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <typeindex>
 #include <vector>
 
 namespace bulbicalc {
@@ -68,6 +70,17 @@ public:
 
     ModuleNumbers& numbers() { return numbers_; }
     const ModuleNumbers& numbers() const { return numbers_; }
+
+    // What a subsystem keeps with the window besides its controls, one value
+    // of each type (made on first use), so that it lives and dies with the
+    // window and every window has its own.
+    template <typename T> T& subsystemData()
+    {
+        std::any& slot = subsystemData_[std::type_index(typeid(T))];
+        if (!slot.has_value())
+            slot = T{};
+        return std::any_cast<T&>(slot);
+    }
 
     Platform& platform() { return platform_; }
     // The folder of what the program reads (Auxiliares, Ajuda, Imagens), and
@@ -147,6 +160,7 @@ private:
     std::map<std::string, Grid, std::less<>> grids_;
     std::map<std::string, ChartData, std::less<>> charts_;
     ModuleNumbers numbers_;
+    std::map<std::type_index, std::any> subsystemData_;
     std::optional<std::string> startupError_;
     std::string activeTab_ = "TabSheet1";
     std::string focused_;

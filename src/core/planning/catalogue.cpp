@@ -178,6 +178,8 @@ std::string contentText(double percent)
 void loadCatalogues(WindowState& window)
 {
     Grid& catalogue = window.grid(StgaAdubos);
+    std::vector<bool>& organic = window.subsystemData<CatalogueOrigins>().organic;
+    organic.clear();
     int rows = 0;
     const auto folder = window.dataDir() / "Auxiliares";
     for (const auto& [file, kind] : {std::pair{"AdubosMinerais.txt", CatalogueKind::Mineral},
@@ -187,6 +189,7 @@ void loadCatalogues(WindowState& window)
             ++rows;
             catalogue.setRowCount(rows + 1);
             writeEntry(catalogue, rows, a);
+            organic.push_back(kind == CatalogueKind::Organic);
         }
         if (!read.error.empty())
             throw FileError(read.error);

@@ -50,6 +50,13 @@ CatalogueRead readCatalogue(std::string_view bytes, CatalogueKind kind);
 // anything else with one decimal.
 std::string contentText(double percent);
 
+// Which rows of the catalogue grid came from the organic file, by row from 1
+// (organic[row - 1]); the others are mineral. Kept with the window by
+// loadCatalogues.
+struct CatalogueOrigins {
+    std::vector<bool> organic;
+};
+
 // Start-up: reads AdubosMinerais.txt and then AdubosOrganicos.txt from the
 // folder Auxiliares into the catalogue grid StgaAdubos, lists the names in
 // rCheckListBox1 with the first eight ticked (all of them when there are eight

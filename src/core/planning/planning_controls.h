@@ -22,6 +22,11 @@ inline constexpr std::string_view RstgaResumoParcela = "RstgaResumoParcela"; // 
 inline constexpr std::string_view rstgaResumoTotal = "rstgaResumoTotal";     // summary per fertiliser
 inline constexpr std::string_view Edit44 = "Edit44";                         // cost per hectare, R$
 inline constexpr std::string_view Edit45 = "Edit45";                         // cost of the area, R$
+// The least-cost formula.
+inline constexpr std::string_view BtOtimizarParcela = "BtOtimizarParcela"; // "&Otimizar a parcela" (Edit31)
+inline constexpr std::string_view BtOtimizarTodas = "BtOtimizarTodas";     // "Otimizar &todas parcelas"
+inline constexpr std::string_view CkSacosInteiros = "CkSacosInteiros";     // whole bags, whole tenths of a tonne
+inline constexpr std::string_view LabelOtimizacao = "LabelOtimizacao";     // what the last optimisation found
 inline constexpr std::string_view LabelCustoHa = "LabelCustoHa";             // the label of Edit44
 inline constexpr std::string_view LabelCustoArea = "LabelCustoArea";         // the label of Edit45
 inline constexpr std::string_view RadioButton23 = "RadioButton23";           // prices shown

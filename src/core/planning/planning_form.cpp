@@ -27,6 +27,10 @@ void addWorkbenchTab(FormBuilder& b)
     b.spin(UpDown4, Edit31, 1, 1, 100);
     b.button(BitBtn97, "&Limpar a parcela");
     b.button(BitBtn111, "&Limpar todas parcelas");
+    b.button(BtOtimizarParcela, "&Otimizar a parcela");
+    b.button(BtOtimizarTodas, "Otimizar &todas parcelas");
+    b.add(CkSacosInteiros, ControlKind::CheckBox, "Arredondar para sacos inteiros");
+    b.label(LabelOtimizacao, "");
 
     Grid& perParcela = b.grid(RstgaResumoParcela, 4, 5, 1, 1, {45, 180, 60, 80});
     perParcela.editing = false;

@@ -78,6 +78,16 @@ void TransfereAdubo(WindowState& window, const std::optional<std::vector<bool>>&
     }
 }
 
+std::optional<int> catalogueRowOf(const WindowState& window, int fertiliserRow)
+{
+    const Control& list = window.control(rCheckListBox1);
+    int row = 0;
+    for (std::size_t item = 0; item < list.itemChecked.size() && item < list.items.size(); ++item)
+        if (list.itemChecked[item] && ++row == fertiliserRow)
+            return static_cast<int>(item) + 1;
+    return std::nullopt;
+}
+
 void rCheckListBox1Click(WindowState& window)
 {
     const Control& list = window.control(rCheckListBox1);

@@ -25,6 +25,11 @@ std::optional<std::vector<bool>> ticksBeforeClick(const std::vector<bool>& ticke
 // quantity cells. Without `ticksBefore` every row starts empty.
 void TransfereAdubo(WindowState& window, const std::optional<std::vector<bool>>& ticksBefore);
 
+// The catalogue row (from 1) a row of the fertiliser grid came from: the
+// item ticked in that place of the check list. Nullopt when the ticks do not
+// tell (a list changed since the last transfer).
+std::optional<int> catalogueRowOf(const WindowState& window, int fertiliserRow);
+
 // A click on an item of the check list, ticking, unticking or only selecting
 // it: TransfereAdubo, each fertiliser keeping its quantities.
 void rCheckListBox1Click(WindowState& window);

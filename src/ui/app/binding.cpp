@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -165,6 +166,10 @@ void Binding::bindControl(const std::string& name, QWidget* widget)
             watchKeysAndFocus(combo->lineEdit(), name);
         }
         watchKeysAndFocus(combo, name);
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        connect(box, &QCheckBox::clicked, this,
+                [&core, &boundary, name] { boundary.run([&] { core.click(name); }); });
+        watchKeysAndFocus(box, name);
     } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         connect(radio, &QRadioButton::clicked, this,
                 [&core, &boundary, name] { boundary.run([&] { core.click(name); }); });
@@ -355,6 +360,11 @@ void Binding::refreshControl(const Bound& bound)
         } else if (combo->currentIndex() != c.itemIndex) {
             combo->setCurrentIndex(c.itemIndex);
         }
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        if (box->text() != shownCaption(c.text))
+            box->setText(shownCaption(c.text));
+        if (box->isChecked() != c.checked)
+            box->setChecked(c.checked);
     } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         if (radio->text() != shownCaption(c.text))
             radio->setText(shownCaption(c.text));
