@@ -13,6 +13,7 @@
 #include "core/soil/soil_controls.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -229,7 +230,7 @@ void optimise(WindowState& window, const std::vector<int>& parcelas)
     }
 
     std::vector<int> written;
-    std::vector<std::string> binding;
+    std::array<bool, kMixNutrients> binds{};
     double cost = 0;
     for (const Solved& s : solved) {
         writeMix(window, candidates, s);
@@ -239,9 +240,12 @@ void optimise(WindowState& window, const std::vector<int>& parcelas)
         written.push_back(s.parcela);
         cost += costOfColumn(window.grid(rStgaMeusAdubos), candidates, parcelaColumn(s.parcela));
         for (std::size_t j : bindingNutrients(s.result))
-            if (std::find(binding.begin(), binding.end(), kNutrientNames[j]) == binding.end())
-                binding.push_back(kNutrientNames[j]);
+            binds[j] = true;
     }
+    std::vector<std::string> binding;
+    for (std::size_t j = 0; j < kMixNutrients; ++j)
+        if (binds[j])
+            binding.push_back(kNutrientNames[j]);
     if (!solved.empty())
         window.setText(LabelOtimizacao,
                        written.empty() ? std::string() : summaryLine(written, cost, binding));
