@@ -33,8 +33,8 @@ void decimalNumber(std::string_view text)
     const double again = bulbicalc::parseNumber(general);
     check(bulbicalc::generalFormat(again) == general);
     check(std::fabs(again - value) <= 1e-14 * std::fabs(value) + 1e-300);
-    const std::pair<const char*, double> patterns[] = {{"0.", 0.5},     {"0.0", 0.05},      {"0.00", 0.005},
-                                                       {"0.000", 5e-4}, {"0.0000", 5e-5}};
+    const std::pair<const char*, double> patterns[] = {
+        {"0.", 0.5}, {"0.0", 0.05}, {"0.00", 0.005}, {"0.000", 5e-4}, {"0.0000", 5e-5}};
     for (const auto& [pattern, halfStep] : patterns) {
         const std::string fixed = bulbicalc::formatNumber(value, pattern);
         const double back = bulbicalc::parseNumber(fixed);

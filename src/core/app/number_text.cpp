@@ -237,8 +237,20 @@ double parseNumber(std::string_view text)
         const long long magnitude = integerDigitsBeforeFirstNonZero > 0
                                         ? integerDigitsBeforeFirstNonZero + exponent
                                         : -leadingFractionZeros + exponent;
-        if (magnitude > 0)
+        if (magnitude > 0) {
+            // The general text of the largest double rounds it up to 15
+            // digits (1,79769313486232E308): a text no further above it than
+            // that rounding is read as the largest double, so that every
+            // number the program writes reads back.
+            const std::string mantissa = normal.substr(0, normal.find('e'));
+            double tenth = 0;
+            const std::string scaled = mantissa + 'e' + std::to_string(exponent - 1);
+            const auto down = std::from_chars(scaled.data(), scaled.data() + scaled.size(), tenth,
+                                              std::chars_format::general);
+            if (down.ec == std::errc() && std::fabs(tenth) <= 1.79769313486232e307)
+                return tenth < 0 ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
             throw ConversionError(original);
+        }
         return normal.front() == '-' ? -0.0 : 0.0;
     }
     if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))

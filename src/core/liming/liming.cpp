@@ -206,14 +206,15 @@ void registerLimingHandlers(WindowState& window)
                                                                     {liming::RadioButton6, TargetPh::Ph65}};
     for (const auto& [button, ph] : formulaButtons)
         window.onClick(button,
-                       [ph](WindowState& w) { w.setText(liming::Label23, poorlyBufferedFormula(ph)); });
+                       [ph = ph](WindowState& w) { w.setText(liming::Label23, poorlyBufferedFormula(ph)); });
 
     const std::pair<std::string_view, TargetPh> saturationButtons[] = {
         {liming::RadioButton7, TargetPh::Ph55},
         {liming::RadioButton8, TargetPh::Ph60},
         {liming::RadioButton9, TargetPh::Ph65}};
     for (const auto& [button, ph] : saturationButtons)
-        window.onClick(button, [ph](WindowState& w) { w.setText(liming::Edit8, desiredBaseSaturation(ph)); });
+        window.onClick(button,
+                       [ph = ph](WindowState& w) { w.setText(liming::Edit8, desiredBaseSaturation(ph)); });
 
     window.onClick(liming::BitBtn8, BitBtn8Click);
     window.onClick(liming::BitBtn6, BitBtn6Click);
@@ -224,7 +225,8 @@ void registerLimingHandlers(WindowState& window)
                                                                           {liming::BitBtn84, liming::Edit5},
                                                                           {liming::BitBtn7, liming::Edit9}};
     for (const auto& [button, result] : adoptButtons)
-        window.onClick(button, [result](WindowState& w) { w.setText(liming::Edit10, w.text(result)); });
+        window.onClick(button,
+                       [result = result](WindowState& w) { w.setText(liming::Edit10, w.text(result)); });
 
     for (std::string_view field : {soil::Edit13, soil::Edit14, soil::Edit32, soil::Edit41, soil::Edit42,
                                    soil::Edit43, soil::Edit46, soil::Edit47})

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -111,6 +113,18 @@ INSTANTIATE_TEST_SUITE_P(NumberText, GeneralFormat,
                                          GeneralCase{1.5e-7, "1,5E-7"}, GeneralCase{0.00001, "0,00001"},
                                          GeneralCase{123456789012345, "123456789012345"},
                                          GeneralCase{1234567890123456, "1,23456789012346E15"}));
+
+TEST(NumberText, TheGeneralTextOfTheLargestDoubleReadsBack)
+{
+    // 15 digits round the largest double up, beyond what a double holds.
+    const double largest = std::numeric_limits<double>::max();
+    ASSERT_EQ(generalFormat(largest), "1,79769313486232E308");
+    EXPECT_EQ(parseNumber("1,79769313486232E308"), largest);
+    EXPECT_EQ(parseNumber("-1,79769313486232E308"), -largest);
+    // Anything further above is still too large.
+    EXPECT_THROW(parseNumber("1,79769313486233E308"), ConversionError);
+    EXPECT_THROW(parseNumber("1,8E308"), ConversionError);
+}
 
 TEST(NumberText, NonFiniteValuesAreInvalidOperations)
 {
