@@ -1,0 +1,808 @@
+// bulbicalc-help-documents --screenshots DIR --pictures DIR --out DIR SOURCE.md...
+//
+// Writes the help documents that "&Ajuda" opens: each Markdown source
+// ajuda_X.md becomes OUTDIR/ajuda_X.pdf, an A4 manual with a running header,
+// page numbers, styled headings, tables and pictures. Qt reads the Markdown
+// (QTextDocument::setMarkdown, GitHub dialect) and writes the PDF
+// (QPdfWriter); the text stays real text, so it can be searched and copied.
+//
+// What the sources may use beyond plain Markdown:
+//  - the first line "# Title" names the tab; the running header repeats it;
+//  - a block quote is the purpose paragraph, set in a tinted box;
+//  - ![](tela:TabSheetN) is the screenshot of that tab (DIR/NN-TabSheetN.png,
+//    as bulbicalc-screenshots names it) across the text width, and
+//    ![](tela:TabSheetN#x,y,w,h) a part of it, in window pixels;
+//  - ![](foto:N) is picture N of the photo gallery (DIR/fotoN.jpg), small;
+//  - an italic paragraph right after a picture is its caption.
+// A picture that cannot be found is an error: the document is not written.
+#include <QAbstractTextDocumentLayout>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextList>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Device units: the PDF is laid out at 300 dots per inch.
+constexpr double kDpi = 300.0;
+double mm(double v)
+{
+    return v * kDpi / 25.4;
+}
+double pt(double v)
+{
+    return v * kDpi / 72.0;
+}
+// The layout scales most lengths from pixels of 96 dots per inch to the
+// device: those of frames and tables, the space above and below paragraphs,
+// tab positions and the sizes of pictures. Paragraph indents (left and right
+// margins, the first line's indent) are device units.
+double docPt(double v)
+{
+    return v * 96.0 / 72.0;
+}
+double docMm(double v)
+{
+    return v * 96.0 / 25.4;
+}
+
+// A4 with the text area inside the margins; header and footer sit in the
+// top and bottom margins.
+constexpr double kPageWidthMm = 210.0;
+constexpr double kPageHeightMm = 297.0;
+constexpr double kMarginLeftMm = 20.0;
+constexpr double kMarginRightMm = 20.0;
+constexpr double kMarginTopMm = 24.0;
+constexpr double kMarginBottomMm = 22.0;
+
+// Of the text area, kept free at its top and bottom on every page.
+constexpr double kPageRoomMm = 2.0;
+
+double textWidth()
+{
+    return mm(kPageWidthMm - kMarginLeftMm - kMarginRightMm);
+}
+double textHeight()
+{
+    return mm(kPageHeightMm - kMarginTopMm - kMarginBottomMm);
+}
+
+// Screenshots are shown at 0,2 mm per window pixel at most (a window of
+// 1324 pixels then fills the text width): its captions stay readable in print.
+constexpr double kScreenshotMmPerPixel = 0.2;
+constexpr double kPictureWidthMm = 46.0;
+
+const QColor kInk(0x22, 0x22, 0x22);
+const QColor kMuted(0x5f, 0x66, 0x5c);
+const QColor kGreen(0x2c, 0x5f, 0x2d);
+const QColor kRule(0xa9, 0xb8, 0xa4);
+const QColor kTint(0xec, 0xf3, 0xe8);
+const QColor kHeadingFill(0xdd, 0xe8, 0xd8);
+const QColor kCodeFill(0xf3, 0xf3, 0xf0);
+
+QString sansFamily;
+QString monoFamily;
+
+QString firstInstalled(const QStringList& families)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families)
+        if (installed.contains(family))
+            return family;
+    return families.back();
+}
+
+struct Options {
+    QString screenshots;
+    QString pictures;
+    QString out;
+    QStringList sources;
+};
+
+std::optional<Options> parseArguments(const QStringList& args)
+{
+    Options options;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if ((a == QLatin1String("--screenshots") || a == QLatin1String("--pictures") ||
+             a == QLatin1String("--out")) &&
+            i + 1 < args.size()) {
+            QString& target = a == QLatin1String("--screenshots") ? options.screenshots
+                              : a == QLatin1String("--pictures")  ? options.pictures
+                                                                  : options.out;
+            target = args[++i];
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return std::nullopt;
+        } else {
+            options.sources << a;
+        }
+    }
+    if (options.out.isEmpty() || options.sources.isEmpty())
+        return std::nullopt;
+    return options;
+}
+
+// ------------------------------------------------------------ pictures
+
+struct Picture {
+    QImage image;
+    double width = 0; // on the page, in document units
+};
+
+QImage framed(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setPen(QPen(QColor(0x8a, 0x94, 0x86), 2));
+    p.drawRect(QRectF(1, 1, image.width() - 2, image.height() - 2));
+    return image;
+}
+
+// The screenshot of a tab, or a part of it: "tela:TabSheet2" or
+// "tela:TabSheet2#x,y,w,h".
+std::optional<Picture> screenshot(const QString& spec, const Options& options, QString& error)
+{
+    const QString sheet = spec.section(QLatin1Char('#'), 0, 0);
+    const QStringList files =
+        QDir(options.screenshots).entryList({QStringLiteral("*-%1.png").arg(sheet)}, QDir::Files);
+    if (files.size() != 1) {
+        error = QStringLiteral("no screenshot of %1 in %2").arg(sheet, options.screenshots);
+        return std::nullopt;
+    }
+    QImage image(QDir(options.screenshots).filePath(files.front()));
+    if (image.isNull()) {
+        error = QStringLiteral("cannot read the screenshot %1").arg(files.front());
+        return std::nullopt;
+    }
+    if (spec.contains(QLatin1Char('#'))) {
+        const QStringList n = spec.section(QLatin1Char('#'), 1).split(QLatin1Char(','));
+        const QRect part =
+            n.size() == 4 ? QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()) : QRect();
+        if (part.isEmpty() || !image.rect().contains(part)) {
+            error = QStringLiteral("%1 is not a part of a screenshot of %2 x %3")
+                        .arg(spec)
+                        .arg(image.width())
+                        .arg(image.height());
+            return std::nullopt;
+        }
+        image = image.copy(part);
+    }
+    const double widthMm =
+        std::min(kPageWidthMm - kMarginLeftMm - kMarginRightMm, image.width() * kScreenshotMmPerPixel);
+    return Picture{framed(image), docMm(widthMm)};
+}
+
+// Picture N of the gallery, scaled down to what the page needs.
+std::optional<Picture> galleryPicture(const QString& number, const Options& options, QString& error)
+{
+    const QString file = QDir(options.pictures).filePath(QStringLiteral("foto%1.jpg").arg(number));
+    QImageReader reader(file);
+    // Decoded at 150 dots per inch: sharp enough for a picture this small,
+    // and the document stays light (pictures are stored losslessly).
+    const double width = kPictureWidthMm * 150.0 / 25.4;
+    const QSize full = reader.size();
+    if (full.isEmpty()) {
+        error = QStringLiteral("cannot read the picture %1").arg(file);
+        return std::nullopt;
+    }
+    reader.setScaledSize(full.scaled(int(width), full.height(), Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        error = QStringLiteral("cannot read the picture %1").arg(file);
+        return std::nullopt;
+    }
+    return Picture{framed(image), docMm(kPictureWidthMm)};
+}
+
+bool isPictureOnly(const QTextBlock& block)
+{
+    bool picture = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.charFormat().isImageFormat())
+            picture = true;
+        else if (!f.text().trimmed().isEmpty())
+            return false;
+    }
+    return picture;
+}
+
+bool isItalicOnly(const QTextBlock& block)
+{
+    bool any = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.text().trimmed().isEmpty())
+            continue;
+        if (!f.charFormat().fontItalic())
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+bool placePictures(QTextDocument& doc, const Options& options, QString& error)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat format = f.charFormat().toImageFormat();
+            const QString name = format.name();
+            std::optional<Picture> picture;
+            if (name.startsWith(QLatin1String("tela:")))
+                picture = screenshot(name.mid(5), options, error);
+            else if (name.startsWith(QLatin1String("foto:")))
+                picture = galleryPicture(name.mid(5), options, error);
+            else
+                error = QStringLiteral("unknown picture %1").arg(name);
+            if (!picture)
+                return false;
+            doc.addResource(QTextDocument::ImageResource, QUrl(name), picture->image);
+            format.setWidth(picture->width);
+            format.setHeight(picture->width * picture->image.height() / picture->image.width());
+            QTextCursor cursor(&doc);
+            cursor.setPosition(f.position());
+            cursor.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    return true;
+}
+
+// ------------------------------------------------------------ styles
+
+struct TextStyle {
+    double size = 10.0; // points
+    bool bold = false;
+    QColor colour = kInk;
+};
+
+TextStyle headingStyle(int level)
+{
+    switch (level) {
+    case 1:
+        return {22.0, true, kGreen};
+    case 2:
+        return {14.0, true, kGreen};
+    case 3:
+        return {11.5, true, kInk};
+    default:
+        return {10.5, true, kInk};
+    }
+}
+
+void setBlockText(QTextDocument& doc, const QTextBlock& block, const TextStyle& style, bool code)
+{
+    // The block's own character format sizes an empty line.
+    QTextCharFormat blockFormat = block.charFormat();
+    blockFormat.clearProperty(QTextFormat::FontSizeAdjustment);
+    blockFormat.setFontFamilies({code ? monoFamily : sansFamily});
+    blockFormat.setFontPointSize(style.size);
+    QTextCursor(block).setBlockCharFormat(blockFormat);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        QTextCharFormat format = f.charFormat();
+        if (format.isImageFormat())
+            continue;
+        const bool mono = code || format.fontFixedPitch();
+        format.clearProperty(QTextFormat::FontSizeAdjustment);
+        format.setFontFamilies({mono ? monoFamily : sansFamily});
+        format.setFontPointSize(mono ? style.size * 0.9 : style.size);
+        if (style.bold)
+            format.setFontWeight(QFont::Bold);
+        format.setForeground(style.colour);
+        if (mono && !code)
+            format.setBackground(kCodeFill);
+        QTextCursor cursor(&doc);
+        cursor.setPosition(f.position());
+        cursor.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+}
+
+// The frame that holds a purpose paragraph.
+constexpr int kPurposeFrame = QTextFormat::UserProperty + 1;
+// A paragraph that was a list item.
+constexpr int kListItem = QTextFormat::UserProperty + 2;
+
+bool inPurposeFrame(const QTextBlock& block)
+{
+    const QTextFrame* frame = QTextCursor(block).currentFrame();
+    return frame && frame->frameFormat().boolProperty(kPurposeFrame);
+}
+
+// Each block quote moves into a tinted frame with room around its text (a
+// block's own background would end right at its letters).
+void boxQuotes(QTextDocument& doc)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().intProperty(QTextFormat::BlockQuoteLevel) == 0 || inPurposeFrame(block))
+            continue;
+        QTextBlock last = block;
+        while (last.next().isValid() &&
+               last.next().blockFormat().intProperty(QTextFormat::BlockQuoteLevel) > 0)
+            last = last.next();
+        QTextCursor cursor(block);
+        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+        QTextFrameFormat frame;
+        frame.setProperty(kPurposeFrame, true);
+        frame.setBackground(kTint);
+        frame.setPadding(docPt(9));
+        frame.setBorder(docPt(0.6));
+        frame.setBorderBrush(kRule);
+        frame.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        frame.setTopMargin(docPt(2));
+        frame.setBottomMargin(docPt(12));
+        cursor.insertFrame(frame);
+        block = cursor.block();
+    }
+}
+
+// List items become paragraphs with a hanging indent: the marker ("•" or the
+// item's number) stands in the margin, a tab away from the text. (The
+// layout's own markers sit too close to the text on a 300 dpi page.)
+void hangListItems(QTextDocument& doc)
+{
+    struct Item {
+        QTextBlock block;
+        QString marker;
+        int level;
+        bool numbered;
+    };
+    std::vector<Item> items;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextList* list = block.textList();
+        if (!list)
+            continue;
+        const int level = std::max(1, list->format().indent());
+        const bool numbered = list->format().style() == QTextListFormat::ListDecimal;
+        const QString marker = numbered ? QStringLiteral("%1.").arg(list->itemNumber(block) + 1)
+                                        : (level == 1 ? QStringLiteral("•") : QStringLiteral("–"));
+        items.push_back({block, marker, level, numbered});
+    }
+    for (const Item& item : items) {
+        item.block.textList()->remove(item.block);
+        QTextBlockFormat format = item.block.blockFormat();
+        format.clearProperty(QTextFormat::ObjectIndex);
+        format.setIndent(0);
+        format.setLeftMargin(mm(2.5 + 5.5 * item.level));
+        const double hanging = mm(item.numbered ? 5.5 : 4.0);
+        format.setTextIndent(-hanging);
+        format.setTabPositions({QTextOption::Tab(hanging * 96.0 / kDpi, QTextOption::LeftTab)});
+        format.setProperty(kListItem, true);
+        QTextCursor cursor(item.block);
+        cursor.setBlockFormat(format);
+        cursor.insertText(item.marker + QLatin1Char('\t'));
+    }
+}
+
+void styleBlocks(QTextDocument& doc)
+{
+    bool afterPicture = false;
+    bool afterTable = false;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        const int level = format.headingLevel();
+        const bool inTable = QTextCursor(block).currentTable() != nullptr;
+        const bool code = format.hasProperty(QTextFormat::BlockCodeFence) || format.nonBreakableLines();
+        const bool quote = inPurposeFrame(block);
+        const bool picture = isPictureOnly(block);
+        TextStyle style;
+        format.setLineHeight(inTable ? 112 : 122, QTextBlockFormat::ProportionalHeight);
+        if (level > 0) {
+            style = headingStyle(level);
+            format.setTopMargin(docPt(level == 1 ? 0 : level == 2 ? 14 : 9));
+            format.setBottomMargin(docPt(level == 1 ? 10 : 5));
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+        } else if (inTable) {
+            style.size = 9.0;
+            format.setTopMargin(0);
+            format.setBottomMargin(0);
+        } else if (code) {
+            style.size = 9.0;
+            format.setBackground(kCodeFill);
+            format.setLeftMargin(pt(6));
+            format.setRightMargin(pt(6));
+            format.setTopMargin(0);
+            format.setBottomMargin(0);
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+        } else if (quote) {
+            style.size = 11.0;
+            style.colour = QColor(0x24, 0x3b, 0x24);
+            format.clearProperty(QTextFormat::BlockQuoteLevel);
+            format.setLeftMargin(0);
+            format.setRightMargin(0);
+            format.setTextIndent(0);
+            format.setIndent(0);
+            format.setTopMargin(0);
+            format.setBottomMargin(block.next().isValid() && inPurposeFrame(block.next()) ? docPt(5) : 0);
+        } else if (picture) {
+            format.setAlignment(Qt::AlignHCenter);
+            format.setTopMargin(docPt(6));
+            format.setBottomMargin(docPt(2));
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+        } else if (block.text().isEmpty()) {
+            // What the Markdown reader leaves around a table: next to no room.
+            style.size = 1.0;
+            format.setTopMargin(0);
+            format.setBottomMargin(0);
+            format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+        } else if (afterPicture && isItalicOnly(block)) {
+            style.size = 8.5;
+            style.colour = kMuted;
+            format.setAlignment(Qt::AlignHCenter);
+            format.setBottomMargin(docPt(10));
+        } else {
+            format.setTopMargin(0);
+            format.setBottomMargin(docPt(format.boolProperty(kListItem) ? 3 : 6));
+        }
+        // Text right under a table keeps some distance from it.
+        if (afterTable && !inTable && !block.text().isEmpty())
+            format.setTopMargin(std::max(format.topMargin(), docPt(8)));
+        QTextCursor(block).setBlockFormat(format);
+        setBlockText(doc, block, style, code);
+        afterPicture = picture;
+        if (inTable || !block.text().isEmpty())
+            afterTable = inTable;
+    }
+}
+
+void styleTables(QTextFrame* frame)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child)) {
+            QTextTableFormat format = table->format();
+            format.setBorder(docPt(0.6));
+            format.setBorderBrush(kRule);
+            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            format.setBorderCollapse(true);
+            format.setCellSpacing(0);
+            format.setCellPadding(docPt(3.5));
+            format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+            // A table of names and what they are: the names take a third.
+            if (table->columns() == 2)
+                format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 32),
+                                                  QTextLength(QTextLength::PercentageLength, 68)});
+            // Two tables in a row stand apart.
+            const QTextBlock before = table->cellAt(0, 0).firstCursorPosition().block().previous();
+            const bool afterTable = before.isValid() && before.text().isEmpty() &&
+                                    before.previous().isValid() &&
+                                    QTextCursor(before.previous()).currentTable();
+            format.setTopMargin(docPt(afterTable ? 12 : 2));
+            format.setBottomMargin(docPt(4));
+            table->setFormat(format);
+            for (int col = 0; col < table->columns(); ++col) {
+                QTextTableCell cell = table->cellAt(0, col);
+                QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+                cellFormat.setBackground(kHeadingFill);
+                cell.setFormat(cellFormat);
+                QTextCursor cursor = cell.firstCursorPosition();
+                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextCharFormat bold;
+                bold.setFontWeight(QFont::Bold);
+                cursor.mergeCharFormat(bold);
+            }
+        }
+        styleTables(child);
+    }
+}
+
+// ------------------------------------------------------------ pages
+
+// The layout works lazily; positions are only known once it has finished.
+void finishLayout(const QTextDocument& doc)
+{
+    doc.documentLayout()->documentSize();
+}
+
+double blockTop(const QTextDocument& doc, const QTextBlock& block)
+{
+    const QRectF rect = doc.documentLayout()->blockBoundingRect(block);
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return rect.top();
+    return rect.top() - layout->boundingRect().top() + layout->lineAt(0).y();
+}
+
+double blockBottom(const QTextDocument& doc, const QTextBlock& block)
+{
+    const QRectF rect = doc.documentLayout()->blockBoundingRect(block);
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return rect.bottom();
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    return rect.top() - layout->boundingRect().top() + last.y() + last.height();
+}
+
+int pageOf(double y)
+{
+    return int(y / textHeight());
+}
+
+// A table that runs over a page repeats its heading row on the next page.
+// (Only such a table: the layout would repeat the heading row, alone, where
+// just the margin below a table crosses the end of a page.)
+void repeatHeadingsOfBrokenTables(QTextDocument& doc, QTextFrame* frame)
+{
+    finishLayout(doc);
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child); table && table->rows() > 1) {
+            const QTextBlock first = table->cellAt(0, 0).firstCursorPosition().block();
+            const QTextBlock last = table->cellAt(table->rows() - 1, 0).lastCursorPosition().block();
+            if (pageOf(blockTop(doc, first)) != pageOf(blockBottom(doc, last) - 1)) {
+                QTextTableFormat format = table->format();
+                format.setHeaderRowCount(1);
+                table->setFormat(format);
+            }
+        }
+        repeatHeadingsOfBrokenTables(doc, child);
+    }
+}
+
+void breakBefore(QTextBlock block)
+{
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).setBlockFormat(format);
+}
+
+bool breaksBefore(const QTextBlock& block)
+{
+    return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+}
+
+// A short table (up to half a page) stays whole; a longer one may split
+// between rows, never inside one. When the table must move to the next page,
+// what introduces it goes with it: a line that ends in a colon and the
+// heading above. Returns whether it moved anything.
+bool keepTableTogether(QTextDocument& doc, QTextTable* table)
+{
+    if (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        return false;
+    const double tableTop = blockTop(doc, table->cellAt(0, 0).firstCursorPosition().block());
+    const double tableBottom =
+        blockBottom(doc, table->cellAt(table->rows() - 1, 0).lastCursorPosition().block());
+    if (tableBottom - tableTop > textHeight() * 0.9)
+        return false;
+    const bool shortTable = tableBottom - tableTop <= textHeight() * 0.5;
+    bool fits = true;
+    for (int row = 0; row < table->rows() && fits; ++row) {
+        double top = 1e300;
+        double bottom = 0;
+        for (int col = 0; col < table->columns(); ++col) {
+            const QTextTableCell cell = table->cellAt(row, col);
+            top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
+            bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
+        }
+        fits = pageOf(top) == pageOf(bottom - 1) && (!shortTable || pageOf(top) == pageOf(tableTop));
+    }
+    if (fits)
+        return false;
+    QTextBlock lead;
+    QTextBlock before = table->cellAt(0, 0).firstCursorPosition().block().previous();
+    if (before.isValid() && before.text().trimmed().endsWith(QLatin1Char(':')) &&
+        !QTextCursor(before).currentTable()) {
+        lead = before;
+        before = before.previous();
+    }
+    if (before.isValid() && before.blockFormat().headingLevel() > 0)
+        lead = before;
+    if (lead.isValid()) {
+        if (breaksBefore(lead) || blockTop(doc, lead) < 1)
+            return false;
+        breakBefore(lead);
+    } else {
+        QTextTableFormat format = table->format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        table->setFormat(format);
+    }
+    return true;
+}
+
+// A heading stays with what follows it, a picture with its caption: when the
+// two would fall on different pages, the page breaks before the heading or
+// the picture instead. Returns whether it moved anything.
+bool keepWithNext(QTextDocument& doc, const QTextBlock& block)
+{
+    const QTextBlock next = block.next();
+    if (!next.isValid() || (block.blockFormat().headingLevel() == 0 && !isPictureOnly(block)))
+        return false;
+    if (breaksBefore(block) || blockTop(doc, block) < 1)
+        return false;
+    if (pageOf(blockTop(doc, block)) == pageOf(blockBottom(doc, next) - 1))
+        return false;
+    breakBefore(block);
+    return true;
+}
+
+// Pages break where a reader expects them. The first problem in reading
+// order is mended, the document laid out again, and so on: a mend only moves
+// what follows it, so what was settled before stays settled.
+void paginate(QTextDocument& doc)
+{
+    for (int pass = 0; pass < 200; ++pass) {
+        finishLayout(doc);
+        bool moved = false;
+        for (QTextBlock block = doc.begin(); block.isValid() && !moved; block = block.next()) {
+            QTextTable* table = QTextCursor(block).currentTable();
+            if (table && table->cellAt(0, 0).firstCursorPosition().block() == block)
+                moved = keepTableTogether(doc, table);
+            else if (!table)
+                moved = keepWithNext(doc, block);
+        }
+        if (!moved)
+            return;
+    }
+}
+
+void drawRunningTexts(QPainter& p, int page, int pages, const QString& title)
+{
+    QFont font(sansFamily);
+    font.setPointSizeF(8.0);
+    p.setFont(font);
+    p.setPen(kMuted);
+    const double left = mm(kMarginLeftMm);
+    const double right = mm(kPageWidthMm - kMarginRightMm);
+    const double width = right - left;
+
+    const QRectF header(left, mm(10), width, mm(6));
+    p.drawText(header, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Bulbicalc 1.0 · Manual de ajuda"));
+    p.drawText(header, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Aba “%1”").arg(title));
+    const double footerTop = mm(kPageHeightMm - kMarginBottomMm + 8);
+    const QRectF footer(left, footerTop + mm(1.5), width, mm(6));
+    p.drawText(footer, Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("Programa para recomendação de adubação da cultura da cebola"));
+    p.drawText(footer, Qt::AlignRight | Qt::AlignTop, QStringLiteral("Página %1 de %2").arg(page).arg(pages));
+
+    p.setPen(QPen(kRule, pt(0.6)));
+    p.drawLine(QPointF(left, mm(17)), QPointF(right, mm(17)));
+    p.drawLine(QPointF(left, footerTop), QPointF(right, footerTop));
+}
+
+bool writePdf(QTextDocument& doc, QPdfWriter& writer, const QString& title)
+{
+    QPainter p;
+    if (!p.begin(&writer))
+        return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    // Screenshots keep sharp letters: no JPEG.
+    p.setRenderHint(QPainter::LosslessImageRendering);
+    const int pages = doc.pageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        drawRunningTexts(p, page + 1, pages, title);
+        p.save();
+        const QRectF clip(0, page * textHeight(), textWidth(), textHeight());
+        p.translate(mm(kMarginLeftMm), mm(kMarginTopMm) - clip.top());
+        p.setClipRect(clip);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = clip;
+        context.palette.setColor(QPalette::Text, kInk);
+        doc.documentLayout()->draw(&p, context);
+        p.restore();
+    }
+    return p.end();
+}
+
+// The title is the first line, "# Title".
+QString titleOf(const QString& markdown)
+{
+    const QString first = markdown.section(QLatin1Char('\n'), 0, 0).trimmed();
+    return first.startsWith(QLatin1String("# ")) ? first.mid(2).trimmed() : QString();
+}
+
+bool writeDocument(const QString& source, const Options& options)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(source));
+        return false;
+    }
+    const QString markdown = QString::fromUtf8(file.readAll());
+    const QString target =
+        QDir(options.out).filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".pdf"));
+    // Written beside the target and renamed over it, so a failure never
+    // leaves half a document where "&Ajuda" finds it.
+    const QString partial = target + QStringLiteral(".part");
+    const QString title = titleOf(markdown);
+    if (title.isEmpty()) {
+        std::fprintf(stderr, "%s: the first line must be the title (# ...)\n", qPrintable(source));
+        return false;
+    }
+    bool ok = false;
+    {
+        QPdfWriter writer(partial);
+        writer.setResolution(int(kDpi));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        writer.setCreator(QStringLiteral("Bulbicalc"));
+
+        QTextDocument doc;
+        doc.documentLayout()->setPaintDevice(&writer);
+        QFont font(sansFamily);
+        font.setPointSizeF(10.0);
+        doc.setDefaultFont(font);
+        // A little room at the top and bottom of each page's text, where the
+        // accents of a line that opens a page may rise.
+        doc.setDocumentMargin(0);
+        QTextFrameFormat root = doc.rootFrame()->frameFormat();
+        root.setTopMargin(docMm(kPageRoomMm));
+        root.setBottomMargin(docMm(kPageRoomMm));
+        doc.rootFrame()->setFrameFormat(root);
+        doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+        writer.setTitle(QStringLiteral("Bulbicalc - Ajuda: %1").arg(title));
+        QString error;
+        if (placePictures(doc, options, error)) {
+            boxQuotes(doc);
+            hangListItems(doc);
+            styleBlocks(doc);
+            styleTables(doc.rootFrame());
+            doc.setPageSize(QSizeF(textWidth(), textHeight()));
+            paginate(doc);
+            repeatHeadingsOfBrokenTables(doc, doc.rootFrame());
+            ok = writePdf(doc, writer, title);
+            if (!ok)
+                error = QStringLiteral("cannot write %1").arg(target);
+        }
+        if (!ok)
+            std::fprintf(stderr, "%s: %s\n", qPrintable(source), qPrintable(error));
+    }
+    if (!ok) {
+        QFile::remove(partial);
+        return false;
+    }
+    QFile::remove(target);
+    if (!QFile::rename(partial, target)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(target));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(target));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const std::optional<Options> options = parseArguments(QCoreApplication::arguments());
+    if (!options) {
+        std::fprintf(stderr, "usage: bulbicalc-help-documents --screenshots DIR --pictures DIR --out DIR "
+                             "SOURCE.md...\n");
+        return 2;
+    }
+    sansFamily = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    monoFamily = firstInstalled({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    if (!QDir().mkpath(options->out)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(options->out));
+        return 1;
+    }
+    int failures = 0;
+    for (const QString& source : options->sources)
+        failures += writeDocument(source, *options) ? 0 : 1;
+    return failures == 0 ? 0 : 1;
+}
