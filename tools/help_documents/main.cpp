@@ -323,42 +323,74 @@ void setBlockText(QTextDocument& doc, const QTextBlock& block, const TextStyle& 
     }
 }
 
-// The frame that holds a purpose paragraph.
+// The frames that hold a purpose paragraph and a code block.
 constexpr int kPurposeFrame = QTextFormat::UserProperty + 1;
+constexpr int kCodeFrame = QTextFormat::UserProperty + 3;
 // A paragraph that was a list item.
 constexpr int kListItem = QTextFormat::UserProperty + 2;
 
-bool inPurposeFrame(const QTextBlock& block)
+bool inFrame(const QTextBlock& block, int kind)
 {
     const QTextFrame* frame = QTextCursor(block).currentFrame();
-    return frame && frame->frameFormat().boolProperty(kPurposeFrame);
+    return frame && frame->frameFormat().boolProperty(kind);
 }
 
-// Each block quote moves into a tinted frame with room around its text (a
-// block's own background would end right at its letters).
-void boxQuotes(QTextDocument& doc)
+bool inPurposeFrame(const QTextBlock& block)
 {
+    return inFrame(block, kPurposeFrame);
+}
+
+bool isQuote(const QTextBlock& block)
+{
+    return block.blockFormat().intProperty(QTextFormat::BlockQuoteLevel) > 0;
+}
+
+bool isCode(const QTextBlock& block)
+{
+    return block.blockFormat().hasProperty(QTextFormat::BlockCodeFence) ||
+           block.blockFormat().nonBreakableLines();
+}
+
+// Each run of blocks that `belongs` moves into a frame of `format`, which
+// gives its text room all round (a block's own background would end right at
+// its letters).
+void box(QTextDocument& doc, bool (*belongs)(const QTextBlock&), int kind, QTextFrameFormat format)
+{
+    format.setProperty(kind, true);
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().intProperty(QTextFormat::BlockQuoteLevel) == 0 || inPurposeFrame(block))
+        if (!belongs(block) || inFrame(block, kind))
             continue;
         QTextBlock last = block;
-        while (last.next().isValid() &&
-               last.next().blockFormat().intProperty(QTextFormat::BlockQuoteLevel) > 0)
+        while (last.next().isValid() && belongs(last.next()))
             last = last.next();
         QTextCursor cursor(block);
         cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
-        QTextFrameFormat frame;
-        frame.setProperty(kPurposeFrame, true);
-        frame.setBackground(kTint);
-        frame.setPadding(docPt(9));
-        frame.setBorder(docPt(0.6));
-        frame.setBorderBrush(kRule);
-        frame.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        frame.setTopMargin(docPt(2));
-        frame.setBottomMargin(docPt(12));
-        cursor.insertFrame(frame);
+        cursor.insertFrame(format);
         block = cursor.block();
     }
+}
+
+// Block quotes (the purpose paragraph) go into a tinted box with a rule
+// around it, code blocks (file contents) into a grey one.
+void boxQuotesAndCode(QTextDocument& doc)
+{
+    QTextFrameFormat purpose;
+    purpose.setBackground(kTint);
+    purpose.setPadding(docPt(9));
+    purpose.setBorder(docPt(0.6));
+    purpose.setBorderBrush(kRule);
+    purpose.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    purpose.setTopMargin(docPt(2));
+    purpose.setBottomMargin(docPt(12));
+    box(doc, isQuote, kPurposeFrame, purpose);
+
+    QTextFrameFormat code;
+    code.setBackground(kCodeFill);
+    code.setPadding(docPt(6));
+    code.setBorder(0);
+    code.setTopMargin(docPt(2));
+    code.setBottomMargin(docPt(8));
+    box(doc, isCode, kCodeFrame, code);
 }
 
 // List items become paragraphs with a hanging indent: the marker ("•" or the
@@ -407,7 +439,7 @@ void styleBlocks(QTextDocument& doc)
         QTextBlockFormat format = block.blockFormat();
         const int level = format.headingLevel();
         const bool inTable = QTextCursor(block).currentTable() != nullptr;
-        const bool code = format.hasProperty(QTextFormat::BlockCodeFence) || format.nonBreakableLines();
+        const bool code = inFrame(block, kCodeFrame);
         const bool quote = inPurposeFrame(block);
         const bool picture = isPictureOnly(block);
         TextStyle style;
@@ -423,9 +455,8 @@ void styleBlocks(QTextDocument& doc)
             format.setBottomMargin(0);
         } else if (code) {
             style.size = 9.0;
-            format.setBackground(kCodeFill);
-            format.setLeftMargin(pt(6));
-            format.setRightMargin(pt(6));
+            // Long lines wrap inside the box rather than run off the page.
+            format.setNonBreakableLines(false);
             format.setTopMargin(0);
             format.setBottomMargin(0);
             format.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
@@ -574,33 +605,10 @@ bool breaksBefore(const QTextBlock& block)
     return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
 }
 
-// A short table (up to half a page) stays whole; a longer one may split
-// between rows, never inside one. When the table must move to the next page,
-// what introduces it goes with it: a line that ends in a colon and the
-// heading above. Returns whether it moved anything.
-bool keepTableTogether(QTextDocument& doc, QTextTable* table)
+// Moves a table to the next page with what introduces it: a line that ends
+// in a colon and the heading above. Returns whether it moved anything.
+bool moveTable(QTextDocument& doc, QTextTable* table)
 {
-    if (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-        return false;
-    const double tableTop = blockTop(doc, table->cellAt(0, 0).firstCursorPosition().block());
-    const double tableBottom =
-        blockBottom(doc, table->cellAt(table->rows() - 1, 0).lastCursorPosition().block());
-    if (tableBottom - tableTop > textHeight() * 0.9)
-        return false;
-    const bool shortTable = tableBottom - tableTop <= textHeight() * 0.5;
-    bool fits = true;
-    for (int row = 0; row < table->rows() && fits; ++row) {
-        double top = 1e300;
-        double bottom = 0;
-        for (int col = 0; col < table->columns(); ++col) {
-            const QTextTableCell cell = table->cellAt(row, col);
-            top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
-            bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
-        }
-        fits = pageOf(top) == pageOf(bottom - 1) && (!shortTable || pageOf(top) == pageOf(tableTop));
-    }
-    if (fits)
-        return false;
     QTextBlock lead;
     QTextBlock before = table->cellAt(0, 0).firstCursorPosition().block().previous();
     if (before.isValid() && before.text().trimmed().endsWith(QLatin1Char(':')) &&
@@ -622,6 +630,72 @@ bool keepTableTogether(QTextDocument& doc, QTextTable* table)
     return true;
 }
 
+// The first row of a long table that would run over the end of a page
+// starts on the next page instead: the top padding of each of its cells
+// grows by what is left of the page. Returns whether it moved anything.
+bool pushSplitRow(QTextDocument& doc, QTextTable* table)
+{
+    for (int row = 0; row < table->rows(); ++row) {
+        double top = 1e300;
+        double bottom = 0;
+        for (int col = 0; col < table->columns(); ++col) {
+            const QTextTableCell cell = table->cellAt(row, col);
+            top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
+            bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
+        }
+        if (pageOf(top) == pageOf(bottom - 1))
+            continue;
+        // No table opens with its heading row alone.
+        if (row <= 1)
+            return moveTable(doc, table);
+        const double rest = (pageOf(top) + 1) * textHeight() - top;
+        const double padding = table->format().cellPadding();
+        for (int col = 0; col < table->columns(); ++col) {
+            QTextTableCell cell = table->cellAt(row, col);
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            const double current =
+                format.hasProperty(QTextFormat::TableCellTopPadding) ? format.topPadding() : padding;
+            format.setTopPadding(current + rest * 96.0 / kDpi);
+            cell.setFormat(format);
+        }
+        return true;
+    }
+    return false;
+}
+
+// A table splits between pages only between rows, with at least three rows
+// (the heading row among them) before the break and two after it; otherwise
+// it moves to the next page. A table of nearly a page or more only has its
+// rows kept whole. Returns whether it moved anything.
+bool keepTableTogether(QTextDocument& doc, QTextTable* table)
+{
+    if (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        return false;
+    const double tableTop = blockTop(doc, table->cellAt(0, 0).firstCursorPosition().block());
+    const double tableBottom =
+        blockBottom(doc, table->cellAt(table->rows() - 1, 0).lastCursorPosition().block());
+    if (tableBottom - tableTop > textHeight() * 0.9)
+        return pushSplitRow(doc, table);
+    bool rowSplit = false;
+    int rowsOnFirstPage = 0;
+    for (int row = 0; row < table->rows(); ++row) {
+        double top = 1e300;
+        double bottom = 0;
+        for (int col = 0; col < table->columns(); ++col) {
+            const QTextTableCell cell = table->cellAt(row, col);
+            top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
+            bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
+        }
+        rowSplit = rowSplit || pageOf(top) != pageOf(bottom - 1);
+        if (pageOf(bottom - 1) == pageOf(tableTop))
+            ++rowsOnFirstPage;
+    }
+    const int rowsAfter = table->rows() - rowsOnFirstPage;
+    if (!rowSplit && (rowsAfter == 0 || (rowsOnFirstPage >= 3 && rowsAfter >= 2)))
+        return false;
+    return moveTable(doc, table);
+}
+
 // A heading stays with what follows it, a picture with its caption: when the
 // two would fall on different pages, the page breaks before the heading or
 // the picture instead. Returns whether it moved anything.
@@ -633,6 +707,29 @@ bool keepWithNext(QTextDocument& doc, const QTextBlock& block)
     if (breaksBefore(block) || blockTop(doc, block) < 1)
         return false;
     if (pageOf(blockTop(doc, block)) == pageOf(blockBottom(doc, next) - 1))
+        return false;
+    breakBefore(block);
+    return true;
+}
+
+// No paragraph leaves a single line alone at the foot or the head of a
+// page: such a paragraph starts on the next page. Returns whether it moved
+// anything.
+bool keepLinesTogether(QTextDocument& doc, const QTextBlock& block)
+{
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() < 2 || breaksBefore(block) || blockTop(doc, block) < 1)
+        return false;
+    const double origin = doc.documentLayout()->blockBoundingRect(block).top() - layout->boundingRect().top();
+    const int firstPage = pageOf(origin + layout->lineAt(0).y());
+    int linesOnFirstPage = 0;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        if (pageOf(origin + line.y() + line.height() - 1) == firstPage)
+            ++linesOnFirstPage;
+    }
+    const int linesAfter = layout->lineCount() - linesOnFirstPage;
+    if (linesAfter == 0 || (linesOnFirstPage >= 2 && linesAfter >= 2))
         return false;
     breakBefore(block);
     return true;
@@ -651,7 +748,7 @@ void paginate(QTextDocument& doc)
             if (table && table->cellAt(0, 0).firstCursorPosition().block() == block)
                 moved = keepTableTogether(doc, table);
             else if (!table)
-                moved = keepWithNext(doc, block);
+                moved = keepWithNext(doc, block) || keepLinesTogether(doc, block);
         }
         if (!moved)
             return;
@@ -757,7 +854,7 @@ bool writeDocument(const QString& source, const Options& options)
         writer.setTitle(QStringLiteral("Bulbicalc - Ajuda: %1").arg(title));
         QString error;
         if (placePictures(doc, options, error)) {
-            boxQuotes(doc);
+            boxQuotesAndCode(doc);
             hangListItems(doc);
             styleBlocks(doc);
             styleTables(doc.rootFrame());
