@@ -9,11 +9,14 @@
 // What the sources may use beyond plain Markdown:
 //  - the first line "# Title" names the tab; the running header repeats it;
 //  - a block quote is the purpose paragraph, set in a tinted box;
-//  - ![](tela:TabSheetN) is the screenshot of that tab (DIR/NN-TabSheetN.png,
-//    as bulbicalc-screenshots names it) across the text width, and
-//    ![](tela:TabSheetN#x,y,w,h) a part of it, in window pixels;
-//  - ![](foto:N) is picture N of the photo gallery (DIR/fotoN.jpg), small;
+//  - ![text](tela:TabSheetN) is the screenshot of that tab
+//    (DIR/NN-TabSheetN.png, as bulbicalc-screenshots names it) across the
+//    text width, and ![text](tela:TabSheetN#x,y,w,h) a part of it, in window
+//    pixels;
+//  - ![text](foto:N) is picture N of the photo gallery (DIR/fotoN.jpg), small;
 //  - an italic paragraph right after a picture is its caption.
+// The text in brackets may not be empty: Qt's reader drops a picture without
+// one.
 // A picture that cannot be found is an error: the document is not written.
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
@@ -40,6 +43,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -101,9 +105,6 @@ const QColor kTint(0xec, 0xf3, 0xe8);
 const QColor kHeadingFill(0xdd, 0xe8, 0xd8);
 const QColor kCodeFill(0xf3, 0xf3, 0xf0);
 
-QString sansFamily;
-QString monoFamily;
-
 QString firstInstalled(const QStringList& families)
 {
     const QStringList installed = QFontDatabase::families();
@@ -118,6 +119,8 @@ struct Options {
     QString pictures;
     QString out;
     QStringList sources;
+    QString sans; // the font families of the text and of file contents
+    QString mono;
 };
 
 std::optional<Options> parseArguments(const QStringList& args)
@@ -294,12 +297,13 @@ TextStyle headingStyle(int level)
     }
 }
 
-void setBlockText(QTextDocument& doc, const QTextBlock& block, const TextStyle& style, bool code)
+void setBlockText(QTextDocument& doc, const QTextBlock& block, const TextStyle& style, bool code,
+                  const Options& fonts)
 {
     // The block's own character format sizes an empty line.
     QTextCharFormat blockFormat = block.charFormat();
     blockFormat.clearProperty(QTextFormat::FontSizeAdjustment);
-    blockFormat.setFontFamilies({code ? monoFamily : sansFamily});
+    blockFormat.setFontFamilies({code ? fonts.mono : fonts.sans});
     blockFormat.setFontPointSize(style.size);
     QTextCursor(block).setBlockCharFormat(blockFormat);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -309,7 +313,7 @@ void setBlockText(QTextDocument& doc, const QTextBlock& block, const TextStyle& 
             continue;
         const bool mono = code || format.fontFixedPitch();
         format.clearProperty(QTextFormat::FontSizeAdjustment);
-        format.setFontFamilies({mono ? monoFamily : sansFamily});
+        format.setFontFamilies({mono ? fonts.mono : fonts.sans});
         format.setFontPointSize(mono ? style.size * 0.9 : style.size);
         if (style.bold)
             format.setFontWeight(QFont::Bold);
@@ -325,9 +329,9 @@ void setBlockText(QTextDocument& doc, const QTextBlock& block, const TextStyle& 
 
 // The frames that hold a purpose paragraph and a code block.
 constexpr int kPurposeFrame = QTextFormat::UserProperty + 1;
-constexpr int kCodeFrame = QTextFormat::UserProperty + 3;
+constexpr int kCodeFrame = QTextFormat::UserProperty + 2;
 // A paragraph that was a list item.
-constexpr int kListItem = QTextFormat::UserProperty + 2;
+constexpr int kListItem = QTextFormat::UserProperty + 3;
 
 bool inFrame(const QTextBlock& block, int kind)
 {
@@ -431,7 +435,7 @@ void hangListItems(QTextDocument& doc)
     }
 }
 
-void styleBlocks(QTextDocument& doc)
+void styleBlocks(QTextDocument& doc, const Options& fonts)
 {
     bool afterPicture = false;
     bool afterTable = false;
@@ -494,7 +498,7 @@ void styleBlocks(QTextDocument& doc)
         if (afterTable && !inTable && !block.text().isEmpty())
             format.setTopMargin(std::max(format.topMargin(), docPt(8)));
         QTextCursor(block).setBlockFormat(format);
-        setBlockText(doc, block, style, code);
+        setBlockText(doc, block, style, code, fonts);
         afterPicture = picture;
         if (inTable || !block.text().isEmpty())
             afterTable = inTable;
@@ -630,19 +634,26 @@ bool moveTable(QTextDocument& doc, QTextTable* table)
     return true;
 }
 
+// Where a table row's text begins and ends, over all its cells.
+std::pair<double, double> rowExtent(const QTextDocument& doc, QTextTable* table, int row)
+{
+    double top = 1e300;
+    double bottom = 0;
+    for (int col = 0; col < table->columns(); ++col) {
+        const QTextTableCell cell = table->cellAt(row, col);
+        top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
+        bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
+    }
+    return {top, bottom};
+}
+
 // The first row of a long table that would run over the end of a page
 // starts on the next page instead: the top padding of each of its cells
 // grows by what is left of the page. Returns whether it moved anything.
 bool pushSplitRow(QTextDocument& doc, QTextTable* table)
 {
     for (int row = 0; row < table->rows(); ++row) {
-        double top = 1e300;
-        double bottom = 0;
-        for (int col = 0; col < table->columns(); ++col) {
-            const QTextTableCell cell = table->cellAt(row, col);
-            top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
-            bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
-        }
+        const auto [top, bottom] = rowExtent(doc, table, row);
         if (pageOf(top) == pageOf(bottom - 1))
             continue;
         // No table opens with its heading row alone.
@@ -671,21 +682,14 @@ bool keepTableTogether(QTextDocument& doc, QTextTable* table)
 {
     if (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         return false;
-    const double tableTop = blockTop(doc, table->cellAt(0, 0).firstCursorPosition().block());
-    const double tableBottom =
-        blockBottom(doc, table->cellAt(table->rows() - 1, 0).lastCursorPosition().block());
+    const double tableTop = rowExtent(doc, table, 0).first;
+    const double tableBottom = rowExtent(doc, table, table->rows() - 1).second;
     if (tableBottom - tableTop > textHeight() * 0.9)
         return pushSplitRow(doc, table);
     bool rowSplit = false;
     int rowsOnFirstPage = 0;
     for (int row = 0; row < table->rows(); ++row) {
-        double top = 1e300;
-        double bottom = 0;
-        for (int col = 0; col < table->columns(); ++col) {
-            const QTextTableCell cell = table->cellAt(row, col);
-            top = std::min(top, blockTop(doc, cell.firstCursorPosition().block()));
-            bottom = std::max(bottom, blockBottom(doc, cell.lastCursorPosition().block()));
-        }
+        const auto [top, bottom] = rowExtent(doc, table, row);
         rowSplit = rowSplit || pageOf(top) != pageOf(bottom - 1);
         if (pageOf(bottom - 1) == pageOf(tableTop))
             ++rowsOnFirstPage;
@@ -755,9 +759,9 @@ void paginate(QTextDocument& doc)
     }
 }
 
-void drawRunningTexts(QPainter& p, int page, int pages, const QString& title)
+void drawRunningTexts(QPainter& p, int page, int pages, const QString& title, const QString& family)
 {
-    QFont font(sansFamily);
+    QFont font(family);
     font.setPointSizeF(8.0);
     p.setFont(font);
     p.setPen(kMuted);
@@ -779,7 +783,7 @@ void drawRunningTexts(QPainter& p, int page, int pages, const QString& title)
     p.drawLine(QPointF(left, footerTop), QPointF(right, footerTop));
 }
 
-bool writePdf(QTextDocument& doc, QPdfWriter& writer, const QString& title)
+bool writePdf(QTextDocument& doc, QPdfWriter& writer, const QString& title, const QString& family)
 {
     QPainter p;
     if (!p.begin(&writer))
@@ -791,7 +795,7 @@ bool writePdf(QTextDocument& doc, QPdfWriter& writer, const QString& title)
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();
-        drawRunningTexts(p, page + 1, pages, title);
+        drawRunningTexts(p, page + 1, pages, title, family);
         p.save();
         const QRectF clip(0, page * textHeight(), textWidth(), textHeight());
         p.translate(mm(kMarginLeftMm), mm(kMarginTopMm) - clip.top());
@@ -830,6 +834,11 @@ bool writeDocument(const QString& source, const Options& options)
         std::fprintf(stderr, "%s: the first line must be the title (# ...)\n", qPrintable(source));
         return false;
     }
+    if (markdown.contains(QLatin1String("![]("))) {
+        std::fprintf(stderr, "%s: a picture without its text in brackets would be dropped\n",
+                     qPrintable(source));
+        return false;
+    }
     bool ok = false;
     {
         QPdfWriter writer(partial);
@@ -840,7 +849,7 @@ bool writeDocument(const QString& source, const Options& options)
 
         QTextDocument doc;
         doc.documentLayout()->setPaintDevice(&writer);
-        QFont font(sansFamily);
+        QFont font(options.sans);
         font.setPointSizeF(10.0);
         doc.setDefaultFont(font);
         // A little room at the top and bottom of each page's text, where the
@@ -856,12 +865,12 @@ bool writeDocument(const QString& source, const Options& options)
         if (placePictures(doc, options, error)) {
             boxQuotesAndCode(doc);
             hangListItems(doc);
-            styleBlocks(doc);
+            styleBlocks(doc, options);
             styleTables(doc.rootFrame());
             doc.setPageSize(QSizeF(textWidth(), textHeight()));
             paginate(doc);
             repeatHeadingsOfBrokenTables(doc, doc.rootFrame());
-            ok = writePdf(doc, writer, title);
+            ok = writePdf(doc, writer, title, options.sans);
             if (!ok)
                 error = QStringLiteral("cannot write %1").arg(target);
         }
@@ -886,14 +895,14 @@ bool writeDocument(const QString& source, const Options& options)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const std::optional<Options> options = parseArguments(QCoreApplication::arguments());
+    std::optional<Options> options = parseArguments(QCoreApplication::arguments());
     if (!options) {
         std::fprintf(stderr, "usage: bulbicalc-help-documents --screenshots DIR --pictures DIR --out DIR "
                              "SOURCE.md...\n");
         return 2;
     }
-    sansFamily = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    monoFamily = firstInstalled({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    options->sans = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    options->mono = firstInstalled({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     if (!QDir().mkpath(options->out)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(options->out));
         return 1;
