@@ -42,6 +42,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -577,63 +578,6 @@ int pageOf(double y)
     return int(y / textHeight());
 }
 
-// A table that runs over a page repeats its heading row on the next page.
-// (Only such a table: the layout would repeat the heading row, alone, where
-// just the margin below a table crosses the end of a page.)
-void repeatHeadingsOfBrokenTables(QTextDocument& doc, QTextFrame* frame)
-{
-    finishLayout(doc);
-    for (QTextFrame* child : frame->childFrames()) {
-        if (auto* table = qobject_cast<QTextTable*>(child); table && table->rows() > 1) {
-            const QTextBlock first = table->cellAt(0, 0).firstCursorPosition().block();
-            const QTextBlock last = table->cellAt(table->rows() - 1, 0).lastCursorPosition().block();
-            if (pageOf(blockTop(doc, first)) != pageOf(blockBottom(doc, last) - 1)) {
-                QTextTableFormat format = table->format();
-                format.setHeaderRowCount(1);
-                table->setFormat(format);
-            }
-        }
-        repeatHeadingsOfBrokenTables(doc, child);
-    }
-}
-
-void breakBefore(QTextBlock block)
-{
-    QTextBlockFormat format = block.blockFormat();
-    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    QTextCursor(block).setBlockFormat(format);
-}
-
-bool breaksBefore(const QTextBlock& block)
-{
-    return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-}
-
-// Moves a table to the next page with what introduces it: a line that ends
-// in a colon and the heading above. Returns whether it moved anything.
-bool moveTable(QTextDocument& doc, QTextTable* table)
-{
-    QTextBlock lead;
-    QTextBlock before = table->cellAt(0, 0).firstCursorPosition().block().previous();
-    if (before.isValid() && before.text().trimmed().endsWith(QLatin1Char(':')) &&
-        !QTextCursor(before).currentTable()) {
-        lead = before;
-        before = before.previous();
-    }
-    if (before.isValid() && before.blockFormat().headingLevel() > 0)
-        lead = before;
-    if (lead.isValid()) {
-        if (breaksBefore(lead) || blockTop(doc, lead) < 1)
-            return false;
-        breakBefore(lead);
-    } else {
-        QTextTableFormat format = table->format();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        table->setFormat(format);
-    }
-    return true;
-}
-
 // Where a table row's text begins and ends, over all its cells.
 std::pair<double, double> rowExtent(const QTextDocument& doc, QTextTable* table, int row)
 {
@@ -647,117 +591,222 @@ std::pair<double, double> rowExtent(const QTextDocument& doc, QTextTable* table,
     return {top, bottom};
 }
 
-// The first row of a long table that would run over the end of a page
-// starts on the next page instead: the top padding of each of its cells
-// grows by what is left of the page. Returns whether it moved anything.
-bool pushSplitRow(QTextDocument& doc, QTextTable* table)
+bool isListItem(const QTextBlock& block)
 {
-    for (int row = 0; row < table->rows(); ++row) {
-        const auto [top, bottom] = rowExtent(doc, table, row);
-        if (pageOf(top) == pageOf(bottom - 1))
-            continue;
-        // No table opens with its heading row alone.
-        if (row <= 1)
-            return moveTable(doc, table);
-        const double rest = (pageOf(top) + 1) * textHeight() - top;
-        const double padding = table->format().cellPadding();
-        for (int col = 0; col < table->columns(); ++col) {
-            QTextTableCell cell = table->cellAt(row, col);
-            QTextTableCellFormat format = cell.format().toTableCellFormat();
-            const double current =
-                format.hasProperty(QTextFormat::TableCellTopPadding) ? format.topPadding() : padding;
-            format.setTopPadding(current + rest * 96.0 / kDpi);
-            cell.setFormat(format);
+    return block.isValid() && block.blockFormat().boolProperty(kListItem);
+}
+
+bool breaksBefore(const QTextBlock& block)
+{
+    return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+}
+
+// Breaks the pages where a reader expects them: a heading stays with what
+// follows it and a picture with its caption; a paragraph leaves no single line
+// alone at the foot or the head of a page; the last item of a list does not
+// open a page alone; a table splits only between rows, with at least three
+// rows (the heading row among them) before the break and two after it, and
+// repeats its heading row on the next page.
+//
+// The document is read in order and the first fault mended, then laid out
+// again, and so on. A mend changes the layout from its own place on, so the
+// mends made further on, judged on the old layout, are undone first and
+// judged again.
+class Paginator {
+public:
+    explicit Paginator(QTextDocument& doc) : doc_(doc) {}
+
+    void run()
+    {
+        for (int pass = 0; pass < 300; ++pass) {
+            finishLayout(doc_);
+            bool mended = false;
+            for (QTextBlock block = doc_.begin(); block.isValid() && !mended; block = block.next()) {
+                QTextTable* table = QTextCursor(block).currentTable();
+                if (table && table->cellAt(0, 0).firstCursorPosition().block() == block)
+                    mended = mendTable(table);
+                else if (!table)
+                    mended = keepWithNext(block) || keepLinesTogether(block) || keepLastItemCompany(block);
+            }
+            if (!mended)
+                return;
         }
+    }
+
+private:
+    struct Mend {
+        int position;
+        std::function<void()> undo;
+    };
+
+    QTextDocument& doc_;
+    std::vector<Mend> mends_; // in the order of their positions
+
+    void mend(int position, const std::function<void()>& apply, std::function<void()> undo)
+    {
+        while (!mends_.empty() && mends_.back().position > position) {
+            mends_.back().undo();
+            mends_.pop_back();
+        }
+        apply();
+        mends_.push_back({position, std::move(undo)});
+    }
+
+    void setBreakBefore(const QTextBlock& block, bool on)
+    {
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(on ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
+        QTextCursor(block).setBlockFormat(format);
+    }
+
+    void breakBefore(const QTextBlock& block)
+    {
+        mend(
+            block.position(), [&] { setBreakBefore(block, true); },
+            [this, block] { setBreakBefore(block, false); });
+    }
+
+    static void setTableFormat(QTextTable* table, bool breakBefore, int headerRows)
+    {
+        QTextTableFormat format = table->format();
+        format.setPageBreakPolicy(breakBefore ? QTextFormat::PageBreak_AlwaysBefore
+                                              : QTextFormat::PageBreak_Auto);
+        format.setHeaderRowCount(headerRows);
+        table->setFormat(format);
+    }
+
+    // Moves a table to the next page with what introduces it: a line that
+    // ends in a colon and the heading above. False when that cannot help.
+    bool moveTable(QTextTable* table)
+    {
+        QTextBlock lead;
+        QTextBlock before = table->cellAt(0, 0).firstCursorPosition().block().previous();
+        if (before.isValid() && before.text().trimmed().endsWith(QLatin1Char(':')) &&
+            !QTextCursor(before).currentTable()) {
+            lead = before;
+            before = before.previous();
+        }
+        if (before.isValid() && before.blockFormat().headingLevel() > 0)
+            lead = before;
+        if (lead.isValid()) {
+            if (breaksBefore(lead) || blockTop(doc_, lead) < 1)
+                return false;
+            breakBefore(lead);
+            return true;
+        }
+        if (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            return false;
+        const int headerRows = table->format().headerRowCount();
+        mend(
+            table->firstPosition(), [&] { setTableFormat(table, true, headerRows); },
+            [table, headerRows] { setTableFormat(table, false, headerRows); });
         return true;
     }
-    return false;
-}
 
-// A table splits between pages only between rows, with at least three rows
-// (the heading row among them) before the break and two after it; otherwise
-// it moves to the next page. A table of nearly a page or more only has its
-// rows kept whole. Returns whether it moved anything.
-bool keepTableTogether(QTextDocument& doc, QTextTable* table)
-{
-    if (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-        return false;
-    const double tableTop = rowExtent(doc, table, 0).first;
-    const double tableBottom = rowExtent(doc, table, table->rows() - 1).second;
-    if (tableBottom - tableTop > textHeight() * 0.9)
-        return pushSplitRow(doc, table);
-    bool rowSplit = false;
-    int rowsOnFirstPage = 0;
-    for (int row = 0; row < table->rows(); ++row) {
-        const auto [top, bottom] = rowExtent(doc, table, row);
-        rowSplit = rowSplit || pageOf(top) != pageOf(bottom - 1);
-        if (pageOf(bottom - 1) == pageOf(tableTop))
-            ++rowsOnFirstPage;
+    // The text of each cell of `row` moves down to the next page: their top
+    // padding grows by what is left of the page.
+    void pushRow(QTextTable* table, int row, double top)
+    {
+        const double rest = (pageOf(top) + 1) * textHeight() - top;
+        std::vector<QTextTableCellFormat> before;
+        for (int col = 0; col < table->columns(); ++col)
+            before.push_back(table->cellAt(row, col).format().toTableCellFormat());
+        const double padding = table->format().cellPadding();
+        mend(
+            table->cellAt(row, 0).firstPosition(),
+            [&] {
+                for (int col = 0; col < table->columns(); ++col) {
+                    QTextTableCellFormat format = before[std::size_t(col)];
+                    const double current =
+                        format.hasProperty(QTextFormat::TableCellTopPadding) ? format.topPadding() : padding;
+                    format.setTopPadding(current + rest * 96.0 / kDpi);
+                    table->cellAt(row, col).setFormat(format);
+                }
+            },
+            [table, row, before] {
+                for (int col = 0; col < table->columns(); ++col)
+                    table->cellAt(row, col).setFormat(before[std::size_t(col)]);
+            });
     }
-    const int rowsAfter = table->rows() - rowsOnFirstPage;
-    if (!rowSplit && (rowsAfter == 0 || (rowsOnFirstPage >= 3 && rowsAfter >= 2)))
-        return false;
-    return moveTable(doc, table);
-}
 
-// A heading stays with what follows it, a picture with its caption: when the
-// two would fall on different pages, the page breaks before the heading or
-// the picture instead. Returns whether it moved anything.
-bool keepWithNext(QTextDocument& doc, const QTextBlock& block)
-{
-    const QTextBlock next = block.next();
-    if (!next.isValid() || (block.blockFormat().headingLevel() == 0 && !isPictureOnly(block)))
-        return false;
-    if (breaksBefore(block) || blockTop(doc, block) < 1)
-        return false;
-    if (pageOf(blockTop(doc, block)) == pageOf(blockBottom(doc, next) - 1))
-        return false;
-    breakBefore(block);
-    return true;
-}
-
-// No paragraph leaves a single line alone at the foot or the head of a
-// page: such a paragraph starts on the next page. Returns whether it moved
-// anything.
-bool keepLinesTogether(QTextDocument& doc, const QTextBlock& block)
-{
-    const QTextLayout* layout = block.layout();
-    if (!layout || layout->lineCount() < 2 || breaksBefore(block) || blockTop(doc, block) < 1)
-        return false;
-    const double origin = doc.documentLayout()->blockBoundingRect(block).top() - layout->boundingRect().top();
-    const int firstPage = pageOf(origin + layout->lineAt(0).y());
-    int linesOnFirstPage = 0;
-    for (int i = 0; i < layout->lineCount(); ++i) {
-        const QTextLine line = layout->lineAt(i);
-        if (pageOf(origin + line.y() + line.height() - 1) == firstPage)
-            ++linesOnFirstPage;
-    }
-    const int linesAfter = layout->lineCount() - linesOnFirstPage;
-    if (linesAfter == 0 || (linesOnFirstPage >= 2 && linesAfter >= 2))
-        return false;
-    breakBefore(block);
-    return true;
-}
-
-// Pages break where a reader expects them. The first problem in reading
-// order is mended, the document laid out again, and so on: a mend only moves
-// what follows it, so what was settled before stays settled.
-void paginate(QTextDocument& doc)
-{
-    for (int pass = 0; pass < 200; ++pass) {
-        finishLayout(doc);
-        bool moved = false;
-        for (QTextBlock block = doc.begin(); block.isValid() && !moved; block = block.next()) {
-            QTextTable* table = QTextCursor(block).currentTable();
-            if (table && table->cellAt(0, 0).firstCursorPosition().block() == block)
-                moved = keepTableTogether(doc, table);
-            else if (!table)
-                moved = keepWithNext(doc, block) || keepLinesTogether(doc, block);
+    bool mendTable(QTextTable* table)
+    {
+        const double tableTop = rowExtent(doc_, table, 0).first;
+        const double tableBottom = rowExtent(doc_, table, table->rows() - 1).second;
+        // A table of nearly a page or more can only have its rows kept whole.
+        const bool longTable = tableBottom - tableTop > textHeight() * 0.9;
+        int rowsOnFirstPage = 0;
+        for (int row = 0; row < table->rows(); ++row) {
+            const auto [top, bottom] = rowExtent(doc_, table, row);
+            if (pageOf(top) != pageOf(bottom - 1)) {
+                // No table opens with its heading row alone.
+                if (!longTable || row <= 1)
+                    return moveTable(table);
+                pushRow(table, row, top);
+                return true;
+            }
+            if (pageOf(bottom - 1) == pageOf(tableTop))
+                ++rowsOnFirstPage;
         }
-        if (!moved)
-            return;
+        const int rowsAfter = table->rows() - rowsOnFirstPage;
+        if (rowsAfter == 0)
+            return false;
+        if (!longTable && (rowsOnFirstPage < 3 || rowsAfter < 2) && moveTable(table))
+            return true;
+        if (table->format().headerRowCount() > 0)
+            return false;
+        const bool breaks = table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+        mend(
+            table->firstPosition(), [&] { setTableFormat(table, breaks, 1); },
+            [table, breaks] { setTableFormat(table, breaks, 0); });
+        return true;
     }
-}
+
+    bool keepWithNext(const QTextBlock& block)
+    {
+        const QTextBlock next = block.next();
+        if (!next.isValid() || (block.blockFormat().headingLevel() == 0 && !isPictureOnly(block)))
+            return false;
+        if (breaksBefore(block) || blockTop(doc_, block) < 1)
+            return false;
+        if (pageOf(blockTop(doc_, block)) == pageOf(blockBottom(doc_, next) - 1))
+            return false;
+        breakBefore(block);
+        return true;
+    }
+
+    bool keepLinesTogether(const QTextBlock& block)
+    {
+        const QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() < 2 || breaksBefore(block) || blockTop(doc_, block) < 1)
+            return false;
+        const double origin =
+            doc_.documentLayout()->blockBoundingRect(block).top() - layout->boundingRect().top();
+        const int firstPage = pageOf(origin + layout->lineAt(0).y());
+        int linesOnFirstPage = 0;
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            if (pageOf(origin + line.y() + line.height() - 1) == firstPage)
+                ++linesOnFirstPage;
+        }
+        const int linesAfter = layout->lineCount() - linesOnFirstPage;
+        if (linesAfter == 0 || (linesOnFirstPage >= 2 && linesAfter >= 2))
+            return false;
+        breakBefore(block);
+        return true;
+    }
+
+    bool keepLastItemCompany(const QTextBlock& block)
+    {
+        const QTextBlock before = block.previous();
+        if (!isListItem(block) || !isListItem(before) || isListItem(block.next()))
+            return false;
+        if (pageOf(blockTop(doc_, block)) == pageOf(blockBottom(doc_, before) - 1) || breaksBefore(before))
+            return false;
+        breakBefore(before);
+        return true;
+    }
+};
 
 void drawRunningTexts(QPainter& p, int page, int pages, const QString& title, const QString& family)
 {
@@ -868,8 +917,7 @@ bool writeDocument(const QString& source, const Options& options)
             styleBlocks(doc, options);
             styleTables(doc.rootFrame());
             doc.setPageSize(QSizeF(textWidth(), textHeight()));
-            paginate(doc);
-            repeatHeadingsOfBrokenTables(doc, doc.rootFrame());
+            Paginator(doc).run();
             ok = writePdf(doc, writer, title, options.sans);
             if (!ok)
                 error = QStringLiteral("cannot write %1").arg(target);
