@@ -2,14 +2,22 @@
 // executables: one per shown tab, under the name that "&Ajuda" opens, each a
 // valid A4 PDF whose text (read back by poppler's pdftotext, an independent
 // reader) holds the tab's title on its first page, page numbers, and the
-// names of the tab's own fields. Run after the build, which writes them.
+// names of the tab's own fields; and "&Ajuda" of a window over that folder
+// opens them. Run after the build, which writes them.
+#include "ui_test_support.h"
+
 #include "core/app/tab_sheets.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -38,6 +46,14 @@ QString str(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
+// Stands in for the desktop's viewer of local files.
+class DocumentViewer : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+    Q_INVOKABLE void open(const QUrl& url) { opened << url; }
+};
+
 struct Expected {
     const char* sheet;
     QStringList fields; // names of the tab's fields and buttons, as the window shows them
@@ -64,9 +80,11 @@ class HelpDocumentsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { bulbicalc::ui::test::prepareApplication(); }
     void everyShownTabHasItsDocument_data();
     void everyShownTabHasItsDocument();
     void noHalfWrittenDocumentIsLeft();
+    void helpOpensTheBuiltDocumentOfEveryTab();
 
 private:
     static QString folder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Ajuda"); }
@@ -149,5 +167,31 @@ void HelpDocumentsTest::noHalfWrittenDocumentIsLeft()
     QCOMPARE(partial, QStringList());
 }
 
-QTEST_GUILESS_MAIN(HelpDocumentsTest)
+void HelpDocumentsTest::helpOpensTheBuiltDocumentOfEveryTab()
+{
+    DocumentViewer viewer;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+    bulbicalc::ui::test::RecordingPresenter boxes;
+    bulbicalc::ui::MainWindow window(QCoreApplication::applicationDirPath().toStdString());
+    window.setDialogPresenter(&boxes);
+    window.show();
+    auto* help = window.findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+    QVERIFY(help);
+    for (const auto& tab : bulbicalc::kTabSheets) {
+        if (!tab.shown)
+            continue;
+        window.tabs().setCurrentWidget(window.findChild<QWidget*>(str(tab.name)));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY2(!viewer.opened.isEmpty(), tab.name.data());
+        const QString opened = viewer.opened.takeLast().toLocalFile();
+        QCOMPARE(QFileInfo(opened).canonicalFilePath(),
+                 QFileInfo(folder() + QLatin1Char('/') + str(tab.helpDocument)).canonicalFilePath());
+        QVERIFY(viewer.opened.isEmpty());
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(boxes.defects, QStringList());
+}
+
+QTEST_MAIN(HelpDocumentsTest)
 #include "help_documents_test.moc"
