@@ -12,7 +12,7 @@ inline constexpr std::string_view TabSheet7 = "TabSheet7"; // "Sobre"
 // The gallery: one frame per photograph, one shown at a time.
 inline constexpr std::array<std::string_view, 8> kPhotoFrames = {"Image3", "Image4", "Image5", "Image6",
                                                                  "Image7", "Image8", "Image9", "Image10"};
-inline constexpr std::string_view Label48 = "Label48"; // "Foto p/8"
+inline constexpr std::string_view Label48 = "Label48"; // "Fotos 1/8" at start, then "Foto p/8"
 inline constexpr std::string_view Label66 = "Label66"; // the caption of the photograph shown
 inline constexpr std::string_view UpDown3 = "UpDown3"; // the photograph's number, 1 to 8
 inline constexpr std::string_view Edit27 = "Edit27";   // its edit

@@ -1,6 +1,7 @@
 #include "core/about/about_text.h"
 
 #include "core/about/about_controls.h"
+#include "core/about/gallery.h"
 #include "core/app/form_builder.h"
 #include "core/app/window_state.h"
 
@@ -38,7 +39,7 @@ void addAboutControls(WindowState& window)
         first = false;
     }
     b.label(about::Label48, "Fotos 1/8");
-    b.label(about::Label66, "Deficiência de Manganês");
+    b.label(about::Label66, std::string(kPhotoCaptions.front()));
     b.spin(about::UpDown3, about::Edit27, 1, 1, 8);
 
     b.tab(about::TabSheet7);

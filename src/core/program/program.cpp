@@ -1,6 +1,7 @@
 #include "core/program/program.h"
 
 #include "core/about/about_text.h"
+#include "core/about/gallery.h"
 #include "core/app/errors.h"
 #include "core/app/shell.h"
 #include "core/calendar/calendar.h"
@@ -53,6 +54,7 @@ void registerHandlers(WindowState& window)
     registerCalendarHandlers(window);
     registerLimingHandlers(window);
     registerPlanningHandlers(window);
+    registerAboutHandlers(window);
 }
 
 } // namespace
