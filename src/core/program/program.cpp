@@ -50,6 +50,7 @@ void registerHandlers(WindowState& window)
                                  });
     registerCalendarHandlers(window);
     registerLimingHandlers(window);
+    registerReportsHandlers(window);
 }
 
 } // namespace
