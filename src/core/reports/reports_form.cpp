@@ -3,8 +3,10 @@
 #include "core/app/form_builder.h"
 #include "core/app/window_state.h"
 #include "core/reports/analysis_file.h"
+#include "core/reports/pdf_report.h"
 #include "core/reports/recommendations_text.h"
 #include "core/reports/reports_controls.h"
+#include "core/reports/spreadsheet_report.h"
 #include "core/reports/text_report.h"
 #include "core/soil/soil_controls.h"
 
@@ -32,6 +34,8 @@ void registerReportsHandlers(WindowState& window)
     window.onClick(BitBtn12, BitBtn12Click);
     window.onClick(BitBtn11, BitBtn11Click);
     window.onClick(BitBtn80, BitBtn80Click);
+    window.onClick(BitBtn105, BitBtn105Click);
+    window.onClick(BitBtn108, BitBtn108Click);
 }
 
 } // namespace bulbicalc
