@@ -108,6 +108,8 @@ private Q_SLOTS:
     void generalRecommendationsAppendToTheMemoAndClearEmptiesIt();
     void theTextReportIsWrittenAndShown();
     void aTextReportThatCannotBeWrittenShowsTheErrorBox();
+    void theSpreadsheetOpensAFilledCopyAndLeavesTheTemplateAlone();
+    void aMissingTemplateShowsTheErrorBoxAndOpensNothing();
     void savingAndOpeningAnAnalysisThroughTheDialog();
     void aCancelledOpenChangesNothing();
 
@@ -188,6 +190,36 @@ void ReportsTabTest::aTextReportThatCannotBeWrittenShowsTheErrorBox()
     QVERIFY(QDir(work_->path()).mkdir(QStringLiteral("RelBulbicalc.txt")));
     click("BitBtn80");
     QCOMPARE(fixture_->boxes().errors, QStringList{QStringLiteral("File access denied")});
+    QCOMPARE(viewer_.opened, QList<QUrl>());
+    fixture_->boxes().errors.clear();
+}
+
+void ReportsTabTest::theSpreadsheetOpensAFilledCopyAndLeavesTheTemplateAlone()
+{
+    const QString templatePath = fixture_->dataDir() + QStringLiteral("/Auxiliares/ModeloRelatorio.xlsx");
+    QFile templateFile(templatePath);
+    QVERIFY(templateFile.open(QIODevice::ReadOnly));
+    const QByteArray before = templateFile.readAll();
+    templateFile.close();
+    auto* technician = fixture_->find<QLineEdit>("Edit21");
+    technician->setFocus();
+    QTest::keyClicks(technician, QStringLiteral("Fulano"));
+    click("BitBtn108");
+    QCOMPARE(viewer_.opened.size(), 1);
+    const QFileInfo copy(viewer_.opened.front().toLocalFile());
+    QCOMPARE(copy.fileName(), QStringLiteral("ModeloRelatorio.xlsx"));
+    QVERIFY(copy.exists());
+    QVERIFY(copy.absolutePath() != QFileInfo(templatePath).absolutePath());
+    QVERIFY(templateFile.open(QIODevice::ReadOnly));
+    QCOMPARE(templateFile.readAll(), before);
+    QVERIFY(QDir(copy.absolutePath()).removeRecursively());
+}
+
+void ReportsTabTest::aMissingTemplateShowsTheErrorBoxAndOpensNothing()
+{
+    QVERIFY(QFile::remove(fixture_->dataDir() + QStringLiteral("/Auxiliares/ModeloRelatorio.xlsx")));
+    click("BitBtn108");
+    QCOMPARE(fixture_->boxes().errors, QStringList{QStringLiteral("File not found")});
     QCOMPARE(viewer_.opened, QList<QUrl>());
     fixture_->boxes().errors.clear();
 }
