@@ -7,6 +7,8 @@
 #include "core/app/window_state.h"
 #include "core/program/program.h"
 #include "core/reports/file_access.h"
+#include "core/reports/pdf_report.h"
+#include "core/reports/spreadsheet_report.h"
 #include "core/reports/text_report.h"
 
 #include <algorithm>
@@ -512,6 +514,26 @@ private:
         } else if (verb == "expect-file") {
             arity(w, 3);
             fileExpectation(w[1], w[2]);
+        } else if (verb == "expect-var") {
+            arity(w, 3);
+            const auto variables = pdfReportVariables(state, platform_.today());
+            const std::string* value = findVariable(variables, w[1]);
+            if (!value)
+                throw Failure("there is no report variable named " + w[1]);
+            if (*value != w[2])
+                throw Failure("the report variable " + w[1] + " holds " + inQuotes(*value) + ", expected " +
+                              inQuotes(w[2]));
+        } else if (verb == "expect-xlsx") {
+            arity(w, 3);
+            std::optional<std::string> written;
+            for (const CellWrite& cell : spreadsheetCells(state))
+                if (cell.cell == w[1])
+                    written = cell.text;
+            if (!written)
+                throw Failure("the spreadsheet report writes nothing into " + w[1]);
+            if (*written != w[2])
+                throw Failure("the spreadsheet report writes " + inQuotes(*written) + " into " + w[1] +
+                              ", expected " + inQuotes(w[2]));
         } else if (verb == "expect-chart") {
             arity(w, 5);
             chartExpectation(w[1], toInt(w[2]), w[3], w[4]);
