@@ -103,6 +103,16 @@ void expectReadBack(const Book& book, const std::map<std::string, std::string>& 
     }
 }
 
+// The N split over ten parcelas, published: the recommendation has eleven
+// columns.
+void splitIntoTenParcelas(WindowState& window)
+{
+    window.spin("UpDown1", 10);
+    for (int row = 5; row <= 10; ++row)
+        window.editCell("rstga1", 1, row, std::to_string(90 + 10 * row));
+    window.click("BitBtn29");
+}
+
 TEST(SpreadsheetCells, AWholeRecommendationWithPricesShown)
 {
     ReportsWindow t;
@@ -206,10 +216,7 @@ TEST(SpreadsheetCells, EachSystemAndTheBlocksFollowTheSummaries)
 TEST(SpreadsheetCells, TenParcelasContinuePastColumnJ)
 {
     ReportsWindow t;
-    t.window.spin("UpDown1", 10);
-    for (int row = 5; row <= 10; ++row)
-        t.window.editCell("rstga1", 1, row, std::to_string(90 + 10 * row));
-    t.window.click("BitBtn29");
+    splitIntoTenParcelas(t.window);
     const auto cells = writtenCells(t.window);
     EXPECT_EQ(cells.at("J35"), "Par. 9");
     EXPECT_EQ(cells.at("K35"), "Par. 10");
@@ -247,10 +254,7 @@ TEST(SpreadsheetWorkbook, EveryTextReadsBackWithTheTemplateLabelsBesideIt)
 TEST(SpreadsheetWorkbook, PricesHiddenTenParcelasAndAnEmptyRecommendationsText)
 {
     ReportsWindow t;
-    t.window.spin("UpDown1", 10);
-    for (int row = 5; row <= 10; ++row)
-        t.window.editCell("rstga1", 1, row, std::to_string(90 + 10 * row));
-    t.window.click("BitBtn29");
+    splitIntoTenParcelas(t.window);
     test::fillWorkbenchSummaries(t.window);
     t.window.click("RadioButton24");
     t.window.click("BitBtn11");
