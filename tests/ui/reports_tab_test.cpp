@@ -490,6 +490,7 @@ void ReportsTabTest::aCancelledOpenChangesNothing()
 
 void ReportsTabTest::thePreviewIsMaximisedModalAndOffersPrintZoomAndExport()
 {
+    enterRecommendation(core());
     bool seen = false;
     preview([&](ReportPreview* dialog) {
         seen = true;
@@ -502,6 +503,13 @@ void ReportsTabTest::thePreviewIsMaximisedModalAndOffersPrintZoomAndExport()
         const qreal before = widget->zoomFactor();
         dialog->findChild<QAction*>(QStringLiteral("zoomIn"))->trigger();
         QVERIFY(widget->zoomFactor() > before);
+        // With BULBICALC_KEEP_REPORTS set the preview is kept as a picture.
+        if (const QString keep = qEnvironmentVariable("BULBICALC_KEEP_REPORTS"); !keep.isEmpty()) {
+            dialog->resize(1324, 740);
+            widget->fitInView();
+            QApplication::processEvents();
+            dialog->grab().save(keep + QStringLiteral("/preview.png"));
+        }
     });
     QVERIFY(seen);
 }
