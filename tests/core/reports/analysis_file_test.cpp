@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <sstream>
 
 namespace bulbicalc {
@@ -44,6 +45,11 @@ struct FormatCase {
     std::function<void(AnalysisRecord&)> change;
     std::string bytes;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AnalysisFileFormat : public testing::TestWithParam<FormatCase> {};
 
@@ -199,6 +205,11 @@ struct BrokenFile {
     std::string bytes;
     const char* error;
 };
+
+void PrintTo(const BrokenFile& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AnalysisFileBroken : public testing::TestWithParam<BrokenFile> {};
 
@@ -460,6 +471,11 @@ struct FailedOpen {
     std::function<std::filesystem::path(const std::filesystem::path& folder)> prepare;
     const char* error;
 };
+
+void PrintTo(const FailedOpen& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AnalysisFileFailedOpen : public testing::TestWithParam<FailedOpen> {};
 
