@@ -6,7 +6,12 @@
 #include "core/app/text_encoding.h"
 #include "core/app/window_state.h"
 #include "core/program/program.h"
+#include "core/reports/file_access.h"
+#include "core/reports/pdf_report.h"
+#include "core/reports/spreadsheet_report.h"
+#include "core/reports/text_report.h"
 
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -16,6 +21,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
 
 namespace bulbicalc {
 namespace {
@@ -81,10 +87,59 @@ std::string typeIntoMask(const std::string& text, char32_t key)
     return out;
 }
 
+// A scenario runs in a folder of its own: it is the working directory (where
+// the text report goes), and it holds the data folder the window sees, whose
+// Laudos is a copy and whose other entries link to the real ones. So what a
+// scenario saves reaches neither the data folder nor another scenario run at
+// the same time.
+class Sandbox {
+public:
+    explicit Sandbox(const std::filesystem::path& dataDir)
+        : root_(createTemporaryFolder("bulbicalc-scenario-")), previous_(std::filesystem::current_path())
+    {
+        namespace fs = std::filesystem;
+        fs::create_directory(root_ / "data");
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(dataDir, error)) {
+            const auto target = root_ / "data" / entry.path().filename();
+            if (entry.path().filename() == "Laudos" && entry.is_directory())
+                fs::copy(entry.path(), target, fs::copy_options::recursive);
+            else
+                fs::create_symlink(fs::absolute(entry.path()), target);
+        }
+        fs::create_directory(root_ / "work");
+        fs::current_path(root_ / "work");
+    }
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+    ~Sandbox()
+    {
+        std::error_code error;
+        std::filesystem::current_path(previous_, error);
+        std::filesystem::remove_all(root_, error);
+    }
+
+    std::filesystem::path dataDir() const { return root_ / "data"; }
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path previous_;
+};
+
+// The first byte where two contents differ, as "byte N, line L".
+std::string firstDifference(const std::string& actual, const std::string& expected)
+{
+    std::size_t i = 0;
+    while (i < actual.size() && i < expected.size() && actual[i] == expected[i])
+        ++i;
+    const auto line = 1 + std::count(actual.begin(), actual.begin() + static_cast<std::ptrdiff_t>(i), '\n');
+    return "byte " + std::to_string(i) + ", line " + std::to_string(line);
+}
+
 class Run {
 public:
     Run(std::filesystem::path file, const ScenarioOptions& options, std::ostream& out)
-        : file_(std::move(file)), options_(options), out_(out)
+        : file_(std::filesystem::absolute(file)), options_(options), out_(out)
     {
     }
 
@@ -126,6 +181,7 @@ private:
     std::ostream& out_;
     static inline const ScenarioOptions noOptions_{};
     RecordingPlatform platform_;
+    std::optional<Sandbox> sandbox_;
     std::unique_ptr<WindowState> owned_;
     WindowState* window_ = nullptr;
     std::optional<std::filesystem::path> dataDir_;
@@ -144,8 +200,8 @@ private:
     {
         if (window_)
             return;
-        const auto dir = dataDir_ ? *dataDir_ : options_.defaultDataDir;
-        owned_ = createWindowState(platform_, dir);
+        sandbox_.emplace(dataDir_ ? *dataDir_ : options_.defaultDataDir);
+        owned_ = createWindowState(platform_, sandbox_->dataDir());
         window_ = owned_.get();
         if (window_->startupError())
             lastError_ = pendingError_ = window_->startupError();
@@ -456,12 +512,57 @@ private:
                 throw Failure("no error box, expected " + inQuotes(w[1]));
             if (*actual != w[1])
                 throw Failure("the error box showed " + inQuotes(*actual) + ", expected " + inQuotes(w[1]));
+        } else if (verb == "expect-file") {
+            arity(w, 3);
+            fileExpectation(w[1], w[2]);
+        } else if (verb == "expect-var") {
+            arity(w, 3);
+            const auto variables = pdfReportVariables(state, platform_.today());
+            const std::string* value = findVariable(variables, w[1]);
+            if (!value)
+                throw Failure("there is no report variable named " + w[1]);
+            if (*value != w[2])
+                throw Failure("the report variable " + w[1] + " holds " + inQuotes(*value) + ", expected " +
+                              inQuotes(w[2]));
+        } else if (verb == "expect-xlsx") {
+            arity(w, 3);
+            std::optional<std::string> written;
+            for (const CellWrite& cell : spreadsheetCells(state))
+                if (cell.cell == w[1])
+                    written = cell.text;
+            if (!written)
+                throw Failure("the spreadsheet report writes nothing into " + w[1]);
+            if (*written != w[2])
+                throw Failure("the spreadsheet report writes " + inQuotes(*written) + " into " + w[1] +
+                              ", expected " + inQuotes(w[2]));
         } else if (verb == "expect-chart") {
             arity(w, 5);
             chartExpectation(w[1], toInt(w[2]), w[3], w[4]);
         } else {
             throw Failure("unsupported statement " + verb);
         }
+    }
+
+    // The text report is written into the working directory; every other
+    // file the program writes lies in the data folder.
+    void fileExpectation(const std::string& path, const std::string& golden)
+    {
+        const auto actualPath =
+            path == kTextReportName ? std::filesystem::current_path() / path : window().dataDir() / path;
+        std::string actual;
+        std::string expected;
+        try {
+            actual = readFileBytes(actualPath);
+        } catch (const Error& error) {
+            throw Failure(path + ": " + error.what());
+        }
+        try {
+            expected = readFileBytes(file_.parent_path() / golden);
+        } catch (const Error& error) {
+            throw Failure(golden + ": " + error.what());
+        }
+        if (actual != expected)
+            throw Failure(path + " differs from " + golden + " at " + firstDifference(actual, expected));
     }
 
     void chartExpectation(const std::string& name, int index, const std::string& label,

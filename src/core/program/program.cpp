@@ -55,6 +55,7 @@ void registerHandlers(WindowState& window)
     registerLimingHandlers(window);
     registerPlanningHandlers(window);
     registerAboutHandlers(window);
+    registerReportsHandlers(window);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "ui/app/qt_platform.h"
 
+#include "ui/app/event_boundary.h"
 #include "ui/app/qt_text.h"
+#include "ui/reports/report_preview.h"
 
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QPointer>
 #include <QUrl>
 
 namespace bulbicalc::ui {
@@ -31,6 +34,21 @@ std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen()
     if (file.isEmpty())
         return std::nullopt;
     return std::filesystem::path(file.toStdString());
+}
+
+void QtPlatform::previewPage(const PrintedPage& page)
+{
+    // A failure inside the preview (a PDF that cannot be written) goes to the
+    // window's error box, as the failures of the core do.
+    QPointer<QWidget> parent = dialogParent_;
+    ReportPreview preview(
+        page,
+        [parent](const QString& message) {
+            if (auto* boundary = parent ? parent->findChild<EventBoundary*>() : nullptr)
+                boundary->queueError(message);
+        },
+        dialogParent_);
+    preview.exec();
 }
 
 Date QtPlatform::today()

@@ -12,7 +12,8 @@ namespace bulbicalc::ui {
 
 // The desktop for the core: messages go to the window's queue of boxes (shown
 // once the running event has finished), documents open with the desktop's
-// application, files are chosen with the open-file dialog.
+// application, files are chosen with the open-file dialog, report pages show
+// in the report preview.
 class QtPlatform : public Platform {
 public:
     using MessageSink = std::function<void(const QString&)>;
@@ -23,6 +24,7 @@ public:
     void openDocument(const std::filesystem::path& path) override;
     std::optional<std::filesystem::path> chooseFileToOpen() override;
     Date today() override;
+    void previewPage(const PrintedPage& page) override;
 
 private:
     QWidget* dialogParent_;

@@ -1,0 +1,137 @@
+#include "reports_window.h"
+
+#include "core/app/window_state.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace bulbicalc::test {
+
+TemporaryFolder::TemporaryFolder()
+{
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("bulbicalc-reports-") + info->test_suite_name() + "-" + info->name();
+    for (char& c : name)
+        if (c == '/')
+            c = '-';
+    path = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path / "Laudos");
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code error;
+    std::filesystem::remove_all(path, error);
+}
+
+WorkingDirectory::WorkingDirectory(const std::filesystem::path& folder)
+    : previous(std::filesystem::current_path())
+{
+    std::filesystem::current_path(folder);
+}
+
+WorkingDirectory::~WorkingDirectory()
+{
+    std::filesystem::current_path(previous);
+}
+
+std::string readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::filesystem::path goldenFolder()
+{
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "scenarios" /
+           "reports" / "golden";
+}
+
+void enterFullRecommendation(ReportsWindow& t)
+{
+    WindowState& w = t.window;
+    w.type("EdNomeProdutor", "João da Silva");
+    w.type("mkEdCPF", "123.456.789-09");
+    w.type("EdLocal", "Linha Bela Vista");
+    w.select("CbUF", 1);
+    w.type("CBMuni", "Ituporanga");
+    w.type("EdMatricula", "4512");
+    t.enter({
+        {"EdDenomina", "Lavoura 2"},
+        {"EdLaudo", "2024/0815"},
+        {"EdArgila", "35"},
+        {"EdPH", "5,4"},
+        {"EdSMP", "5,6"},
+        {"EdP", "8,5"},
+        {"EdK", "96"},
+        {"EdMO", "3,2"},
+        {"EdAL", "0,4"},
+        {"EdCa", "4,1"},
+        {"EdMg", "1,6"},
+        {"EdHAl", "5,5"},
+        {"EdCTC", "11,45"},
+        {"EdSatBases", "52"},
+        {"EdS", "6,5"},
+        {"EdMn", "12"},
+        {"EdZn", "1,2"},
+        {"EdB", "0,3"},
+        {"EdCu", "0,8"},
+        {"EdFe", "45"},
+        {"EdProducao", "40"},
+        {"EdArea", "2,5"},
+    });
+    // Liming by the SMP method, a lime of PRNT 75 %.
+    w.click("BitBtn5");
+    w.type("Edit11", "75");
+    w.click("BitBtn9");
+    w.click("BitBtn29");
+    w.click("BitBtn10");
+    w.click("BitBtn12");
+    w.type("Edit21", "Eng. Agr. Maria Souza CREA-SC 12345");
+}
+
+namespace {
+
+void fillRows(Grid& grid, const std::vector<std::vector<const char*>>& rows)
+{
+    grid.setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            grid.setCell(static_cast<int>(c), static_cast<int>(r), rows[r][c]);
+}
+
+} // namespace
+
+void fillWorkbenchSummaries(WindowState& window)
+{
+    fillRows(window.grid("RstgaResumoParcela"), {
+                                                    {"Parcela", "Adubo", "kg/ha", "Total (kg)"},
+                                                    {"1", "Superfosfato triplo", "500,0", "1250,0"},
+                                                    {"1", "Cloreto de potássio", "100,0", "250,0"},
+                                                    {"1", "Ureia", "46,7", "116,8"},
+                                                    {"2", "Ureia", "77,8", "194,5"},
+                                                    {"3", "Cloreto de potássio", "50,0", "125,0"},
+                                                    {"3", "Ureia", "108,9", "272,3"},
+                                                    {"4", "Cloreto de potássio", "50,0", "125,0"},
+                                                    {"4", "Ureia", "77,8", "194,5"},
+                                                });
+    fillRows(window.grid("rstgaResumoTotal"),
+             {
+                 {"Item", "Adubo", "kg/ha", "R$/ha", "Total (kg)", "Total (R$)"},
+                 {"1", "Superfosfato triplo", "500,0", "1400,00", "1250,0", "3500,00"},
+                 {"2", "Cloreto de potássio", "200,0", "620,00", "500,0", "1550,00"},
+                 {"3", "Ureia", "311,2", "918,04", "778,0", "2295,10"},
+             });
+    window.setText("Edit44", "2938,04");
+    window.setText("Edit45", "7345,10");
+}
+
+} // namespace bulbicalc::test
