@@ -9,6 +9,8 @@
 // viewer is observed through a URL handler.
 #include "ui_test_support.h"
 
+#include "ui/app/event_boundary.h"
+
 #include "core/app/window_state.h"
 #include "core/reports/pdf_report.h"
 #include "ui/reports/report_preview.h"
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QUrl>
 #include <QtTest>
@@ -288,6 +291,7 @@ private Q_SLOTS:
 
     void theButtonsStandInTheirOrder();
     void generalRecommendationsAppendToTheMemoAndClearEmptiesIt();
+    void typingInTheMemoKeepsTheBreaksInsideItsLines();
     void theTextReportIsWrittenAndShown();
     void aTextReportThatCannotBeWrittenShowsTheErrorBox();
     void theSpreadsheetOpensAFilledCopyAndLeavesTheTemplateAlone();
@@ -385,6 +389,27 @@ void ReportsTabTest::generalRecommendationsAppendToTheMemoAndClearEmptiesIt()
     click("BitBtn11");
     QCOMPARE(fixture_->find<QPlainTextEdit>("Memo3")->toPlainText(), QString());
     QVERIFY(fixture_->window().core().control("Memo3").items.empty());
+}
+
+void ReportsTabTest::typingInTheMemoKeepsTheBreaksInsideItsLines()
+{
+    // An advice text carries its own line break: it stays one line of the
+    // recommendations however the memo is edited.
+    fixture_->window().boundary().run([&] {
+        core().typeLines("Memo3", {"Recomendações", "Dividir a dose\r metade a lanço", "Fim"});
+    });
+    auto* memo = fixture_->find<QPlainTextEdit>("Memo3");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, QStringLiteral("!"));
+    fixture_->settle();
+    QCOMPARE(core().control("Memo3").items,
+             (std::vector<std::string>{"Recomendações", "Dividir a dose\r metade a lanço", "Fim!"}));
+    // Emptied by hand, it has no lines at all.
+    memo->selectAll();
+    QTest::keyClick(memo, Qt::Key_Delete);
+    fixture_->settle();
+    QVERIFY(core().control("Memo3").items.empty());
 }
 
 void ReportsTabTest::theTextReportIsWrittenAndShown()

@@ -68,8 +68,8 @@ public:
     // file or no application does nothing.
     virtual void openDocument(const std::filesystem::path& path) = 0;
 
-    // The open-file dialog; empty when the user cancels.
-    virtual std::optional<std::filesystem::path> chooseFileToOpen() = 0;
+    // The open-file dialog, starting in `folder`; empty when the user cancels.
+    virtual std::optional<std::filesystem::path> chooseFileToOpen(const std::filesystem::path& folder) = 0;
 
     virtual Date today() = 0;
 

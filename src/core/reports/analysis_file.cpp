@@ -330,14 +330,15 @@ AnalysisRecord analysisRecordOf(const WindowState& window)
 void BitBtn13Click(WindowState& window)
 {
     const std::string bytes = analysisFileBytes(analysisRecordOf(window));
-    const auto path = window.dataDir() / "Laudos" / "Laudo.txt";
+    const auto path = window.writableDir() / "Laudos" / "Laudo.txt";
     replaceFile(path, bytes);
     window.platform().openDocument(path);
 }
 
 void BitBtn42Click(WindowState& window)
 {
-    const auto chosen = window.platform().chooseFileToOpen();
+    // The dialog starts where "&Salvar Laudo" writes.
+    const auto chosen = window.platform().chooseFileToOpen(window.writableDir() / "Laudos");
     if (!chosen)
         return;
     const AnalysisRecord record = parseAnalysisFile(readFileBytes(*chosen));

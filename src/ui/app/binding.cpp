@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -60,19 +61,28 @@ std::string maskedStored(const QLineEdit* edit)
     return utf8(text);
 }
 
-std::vector<std::string> linesOf(const QString& text)
+// A memo's lines. A line may hold a carriage return of its own (the advice
+// texts do): the memo shows it as a break inside the line (a line separator)
+// rather than as the start of a new line, so that editing the memo never
+// splits a line the program wrote. An empty memo has no lines.
+std::vector<std::string> memoLines(const QPlainTextEdit* memo)
 {
+    const QString raw = memo->document()->toRawText();
     std::vector<std::string> lines;
-    for (const QString& line : text.split(QLatin1Char('\n')))
+    if (raw.isEmpty())
+        return lines;
+    for (QString line : raw.split(QChar::ParagraphSeparator)) {
+        line.replace(QChar::LineSeparator, QLatin1Char('\r'));
         lines.push_back(utf8(line));
+    }
     return lines;
 }
 
-QString joinLines(const std::vector<std::string>& lines)
+QString memoText(const std::vector<std::string>& lines)
 {
     QStringList list;
     for (const auto& line : lines)
-        list << qt(line);
+        list << qt(line).replace(QLatin1Char('\r'), QChar::LineSeparator);
     return list.join(QLatin1Char('\n'));
 }
 
@@ -189,7 +199,7 @@ void Binding::bindControl(const std::string& name, QWidget* widget)
         }
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
         connect(memo, &QPlainTextEdit::textChanged, this, [&core, &boundary, name, memo] {
-            boundary.run([&] { core.typeLines(name, linesOf(memo->toPlainText())); });
+            boundary.run([&] { core.typeLines(name, memoLines(memo)); });
         });
         watchKeysAndFocus(memo, name);
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
@@ -388,8 +398,11 @@ void Binding::refreshControl(const Bound& bound)
         if (label->text() != markup)
             label->setText(markup);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        if (linesOf(memo->toPlainText()) != c.items)
-            memo->setPlainText(joinLines(c.items));
+        // An empty memo and a memo of one empty line look the same.
+        const bool same = memoLines(memo) == c.items || (c.items.size() == 1 && c.items.front().empty() &&
+                                                         memo->document()->toRawText().isEmpty());
+        if (!same)
+            memo->setPlainText(memoText(c.items));
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         if (list->count() != static_cast<int>(c.items.size())) {
             list->clear();

@@ -28,9 +28,10 @@ void QtPlatform::openDocument(const std::filesystem::path& path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
 }
 
-std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen()
+std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(const std::filesystem::path& folder)
 {
-    const QString file = QFileDialog::getOpenFileName(dialogParent_);
+    const QString file =
+        QFileDialog::getOpenFileName(dialogParent_, QString(), QString::fromStdString(folder.string()));
     if (file.isEmpty())
         return std::nullopt;
     return std::filesystem::path(file.toStdString());

@@ -22,7 +22,7 @@ public:
 
     void showMessage(const std::string& text) override;
     void openDocument(const std::filesystem::path& path) override;
-    std::optional<std::filesystem::path> chooseFileToOpen() override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::filesystem::path& folder) override;
     Date today() override;
     void previewPage(const PrintedPage& page) override;
 

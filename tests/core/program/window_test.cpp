@@ -192,6 +192,29 @@ TEST(Triggers, TheNSplitListsTheCalendarAndLaysTheWorkbenchOutBeforeItsNRow)
     EXPECT_EQ(v.grid("rstgaRecomenda").cell(1, 1), "");
 }
 
+TEST(ProgramWindow, TheAnalysisFileIsKeptInTheWritableFolder)
+{
+    // An installed program reads its data where it cannot write.
+    const auto root = std::filesystem::temp_directory_path() / "bulbicalc-writable-folder-test";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "user" / "Laudos");
+    test::TestPlatform platform;
+    auto window = createWindowState(platform, DataFolders{BULBICALC_TEST_DATA_DIR, root / "user"});
+    ASSERT_FALSE(window->startupError());
+    window->type("EdNomeProdutor", "Maria");
+    window->click("BitBtn13");
+    EXPECT_TRUE(std::filesystem::is_regular_file(root / "user" / "Laudos" / "Laudo.txt"));
+    EXPECT_FALSE(
+        std::filesystem::exists(std::filesystem::path(BULBICALC_TEST_DATA_DIR) / "Laudos" / "Laudo.txt"));
+    ASSERT_EQ(platform.openedDocuments.size(), 1u);
+    EXPECT_EQ(platform.openedDocuments.front(), root / "user" / "Laudos" / "Laudo.txt");
+    // Opening starts where saving writes.
+    platform.fileToOpen.reset();
+    window->click("BitBtn42");
+    EXPECT_EQ(platform.openedFrom, root / "user" / "Laudos");
+    std::filesystem::remove_all(root);
+}
+
 TEST(ProgramWindow, AHandlerNamingAnUnknownControlIsADefect)
 {
     TestWindow t;
