@@ -10,6 +10,9 @@ namespace bulbicalc {
 struct DataFolders {
     std::filesystem::path data;     // the folders shipped with the program
     std::filesystem::path writable; // holds Laudos
+    // Another folder in the place of data/Auxiliares (the catalogues and the
+    // spreadsheet template); empty for none.
+    std::filesystem::path auxiliares = {};
 };
 
 // Beside the executable when the folders are there (a build, or a program

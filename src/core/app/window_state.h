@@ -91,6 +91,13 @@ public:
         return writableDir_.empty() ? dataDir_ : writableDir_;
     }
     void setWritableDir(std::filesystem::path dir) { writableDir_ = std::move(dir); }
+    // The catalogues and the spreadsheet template: Auxiliares in the data
+    // folder unless another folder is set.
+    std::filesystem::path auxiliaresDir() const
+    {
+        return auxiliaresDir_.empty() ? dataDir_ / "Auxiliares" : auxiliaresDir_;
+    }
+    void setAuxiliaresDir(std::filesystem::path dir) { auxiliaresDir_ = std::move(dir); }
     // The failure that ended the start-up routine early, if any.
     const std::optional<std::string>& startupError() const { return startupError_; }
     void setStartupError(std::string message) { startupError_ = std::move(message); }
@@ -156,6 +163,7 @@ private:
     Platform& platform_;
     std::filesystem::path dataDir_;
     std::filesystem::path writableDir_;
+    std::filesystem::path auxiliaresDir_;
     Controls controls_;
     std::map<std::string, Grid, std::less<>> grids_;
     std::map<std::string, ChartData, std::less<>> charts_;

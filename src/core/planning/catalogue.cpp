@@ -181,7 +181,7 @@ void loadCatalogues(WindowState& window)
     std::vector<bool>& organic = window.subsystemData<CatalogueOrigins>().organic;
     organic.clear();
     int rows = 0;
-    const auto folder = window.dataDir() / "Auxiliares";
+    const auto folder = window.auxiliaresDir();
     for (const auto& [file, kind] : {std::pair{"AdubosMinerais.txt", CatalogueKind::Mineral},
                                      std::pair{"AdubosOrganicos.txt", CatalogueKind::Organic}}) {
         const CatalogueRead read = readCatalogue(readFile(folder / file), kind);

@@ -236,6 +236,31 @@ NutrientAmounts suppliedNutrients(const std::vector<MixCandidate>& candidates,
     return supplied;
 }
 
+std::vector<double> writtenQuantities(const std::vector<MixCandidate>& candidates,
+                                      const std::vector<double>& quantities,
+                                      const NutrientAmounts& requirements)
+{
+    std::vector<double> written;
+    for (double q : quantities)
+        written.push_back(roundUpToTenth(q));
+    const auto meets = [&](const std::vector<double>& mix) {
+        const NutrientAmounts supplied = suppliedNutrients(candidates, mix);
+        for (std::size_t j = 0; j < kMixNutrients; ++j)
+            if (requirements[j] > 0 && supplied[j] < requirements[j])
+                return false;
+        return true;
+    };
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (quantities[i] <= 0 || quantities[i] >= 0.05)
+            continue;
+        std::vector<double> without = written;
+        without[i] = 0;
+        if (meets(without))
+            written = std::move(without);
+    }
+    return written;
+}
+
 double roundUpToTenth(double quantity)
 {
     const double tenths = quantity * 10;

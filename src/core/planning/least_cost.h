@@ -62,6 +62,14 @@ MixResult leastCostMix(const MixRequest& request);
 NutrientAmounts suppliedNutrients(const std::vector<MixCandidate>& candidates,
                                   const std::vector<double>& quantities);
 
+// The quantities as the workbench writes them: each rounded up to the tenth,
+// so that no nutrient comes out short, and traces the solver leaves within its
+// tolerances (less than half a tenth) dropped where the rest of the rounded
+// mix still meets every requirement.
+std::vector<double> writtenQuantities(const std::vector<MixCandidate>& candidates,
+                                      const std::vector<double>& quantities,
+                                      const NutrientAmounts& requirements);
+
 // A quantity rounded up to the next tenth, so that a written quantity never
 // supplies less than the one computed; a value within 1e-6 of a tenth is that
 // tenth.

@@ -123,7 +123,7 @@ std::string whyThere(std::string name, const MixCandidate& c, const MixResult& r
 
 struct Solved {
     int parcela;
-    bool recommended; // something is recommended in the parcela
+    NutrientAmounts requirements;
     MixResult result;
 };
 
@@ -134,9 +134,11 @@ void writeMix(WindowState& window, const std::vector<MixCandidate>& candidates, 
     Grid& fertilisers = window.grid(rStgaMeusAdubos);
     OptimisedCells& explained = window.subsystemData<OptimisedCells>();
     const int column = parcelaColumn(solved.parcela);
+    const std::vector<double> written =
+        writtenQuantities(candidates, solved.result.quantities, solved.requirements);
     for (int row = 1; row <= fertiliserRows(fertilisers); ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
-        const double quantity = roundUpToTenth(solved.result.quantities[i]);
+        const double quantity = written[i];
         explained.byCell.erase({column, row});
         if (quantity <= 0) {
             fertilisers.setCell(column, row, "");
@@ -205,12 +207,9 @@ void optimise(WindowState& window, const std::vector<int>& parcelas)
         MixResult result = leastCostMix(request);
         const std::string where = " para a parcela " + std::to_string(parcela);
         switch (result.status) {
-        case MixStatus::Optimal: {
-            const bool recommended =
-                std::any_of(requirements.begin(), requirements.end(), [](double r) { return r > 0; });
-            solved.push_back({parcela, recommended, std::move(result)});
+        case MixStatus::Optimal:
+            solved.push_back({parcela, requirements, std::move(result)});
             break;
-        }
         case MixStatus::NutrientUnavailable:
             window.platform().showMessage(std::string("Nenhum adubo selecionado fornece ") +
                                           kNutrientNames[result.nutrient] + where);
@@ -235,7 +234,7 @@ void optimise(WindowState& window, const std::vector<int>& parcelas)
     for (const Solved& s : solved) {
         writeMix(window, candidates, s);
         // A parcela with nothing recommended is emptied, and not worth a word.
-        if (!s.recommended)
+        if (std::none_of(s.requirements.begin(), s.requirements.end(), [](double r) { return r > 0; }))
             continue;
         written.push_back(s.parcela);
         cost += costOfColumn(window.grid(rStgaMeusAdubos), candidates, parcelaColumn(s.parcela));
@@ -268,6 +267,12 @@ void BtOtimizarTodasClick(WindowState& window)
     for (int p = 1; p <= parcelaColumns(window.grid(rStgaMeusAdubos)); ++p)
         parcelas.push_back(p);
     optimise(window, parcelas);
+}
+
+void forgetOptimisation(WindowState& window)
+{
+    window.subsystemData<OptimisedCells>().byCell.clear();
+    window.setText(LabelOtimizacao, "");
 }
 
 void installOptimisationHints(WindowState& window)

@@ -27,6 +27,10 @@ void BtOtimizarParcelaClick(WindowState& window);
 // "Otimizar &todas parcelas": every parcela, first to last.
 void BtOtimizarTodasClick(WindowState& window);
 
+// A new recommendation: the explanations of the last mixes and the summary
+// line go.
+void forgetOptimisation(WindowState& window);
+
 // The hints of the optimised quantity cells, over the fertiliser grid's own
 // (install after them).
 void installOptimisationHints(WindowState& window);

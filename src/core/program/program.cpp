@@ -84,6 +84,8 @@ std::unique_ptr<WindowState> createWindowState(Platform& platform, const DataFol
 {
     auto window = std::make_unique<WindowState>(platform, folders.data);
     window->setWritableDir(folders.writable);
+    if (!folders.auxiliares.empty())
+        window->setAuxiliaresDir(folders.auxiliares);
     addControls(*window);
     registerHandlers(*window);
     try {

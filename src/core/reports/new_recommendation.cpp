@@ -7,6 +7,7 @@
 #include "core/doses/doses_form.h"
 #include "core/doses/recommendation_table.h"
 #include "core/doses/split_grid.h"
+#include "core/planning/optimisation.h"
 #include "core/planning/planning_controls.h"
 #include "core/planning/planning_form.h"
 #include "core/reports/recommendations_text.h"
@@ -125,6 +126,7 @@ void startNewRecommendation(WindowState& window)
         restoreRows(window.grid(name), startup->grid(name));
     window.setText(planning::Edit44, "");
     window.setText(planning::Edit45, "");
+    forgetOptimisation(window);
     resetRecommendationsText(window);
 }
 

@@ -135,7 +135,7 @@ void BitBtn108Click(WindowState& window)
 {
     const auto cells = spreadsheetCells(window);
     const std::string workbook =
-        filledWorkbook(readFileBytes(window.dataDir() / "Auxiliares" / kSpreadsheetTemplateName), cells);
+        filledWorkbook(readFileBytes(window.auxiliaresDir() / kSpreadsheetTemplateName), cells);
     const auto folder = createTemporaryFolder("bulbicalc-relatorio-");
     const auto path = folder / kSpreadsheetTemplateName;
     try {

@@ -108,7 +108,30 @@ void setPaperLayout(QPagedPaintDevice& device)
                                      QPageLayout::Millimeter));
 }
 
+const QImage& PagePictures::forBox(const std::filesystem::path& file, double widthMm, double heightMm)
+{
+    const auto key = std::make_tuple(file, widthMm, heightMm);
+    const auto found = pictures_.find(key);
+    if (found != pictures_.end())
+        return found->second;
+    QImage image(QString::fromStdString(file.string()));
+    if (!image.isNull()) {
+        constexpr double kDotsPerMm = 300 / 25.4;
+        const QSize box(static_cast<int>(widthMm * kDotsPerMm), static_cast<int>(heightMm * kDotsPerMm));
+        const QSize fitted = image.size().scaled(box, Qt::KeepAspectRatio);
+        if (fitted.width() < image.width())
+            image = image.scaled(fitted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return pictures_.emplace(key, std::move(image)).first->second;
+}
+
 void paintPage(const PrintedPage& page, QPainter& painter)
+{
+    PagePictures pictures;
+    paintPage(page, painter, pictures);
+}
+
+void paintPage(const PrintedPage& page, QPainter& painter, PagePictures& pictures)
 {
     const double dotsPerMm = painter.device()->logicalDpiX() / 25.4;
     auto box = [dotsPerMm](double x, double y, double width, double height) {
@@ -122,7 +145,7 @@ void paintPage(const PrintedPage& page, QPainter& painter)
     painter.setRenderHint(QPainter::LosslessImageRendering);
 
     for (const PagePicture& p : page.pictures) {
-        const QImage image(QString::fromStdString(p.file.string()));
+        const QImage& image = pictures.forBox(p.file, p.width, p.height);
         if (image.isNull())
             continue;
         const QSizeF fitted = QSizeF(image.size()).scaled(p.width, p.height, Qt::KeepAspectRatio);
@@ -152,6 +175,12 @@ void paintPage(const PrintedPage& page, QPainter& painter)
 
 bool writePdf(const PrintedPage& page, const QString& path)
 {
+    PagePictures pictures;
+    return writePdf(page, path, pictures);
+}
+
+bool writePdf(const PrintedPage& page, const QString& path, PagePictures& pictures)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -165,7 +194,7 @@ bool writePdf(const PrintedPage& page, const QString& path)
             file.cancelWriting();
             return false;
         }
-        paintPage(page, painter);
+        paintPage(page, painter, pictures);
         painter.end();
     }
     return file.commit();

@@ -315,5 +315,17 @@ TEST(LeastCost, QuantitiesRoundedUpToTenthsNeverLeaveANutrientShort)
     }
 }
 
+TEST(LeastCost, WrittenQuantitiesDropTracesOnlyWhereTheRestStillMeetsTheNeed)
+{
+    const std::vector<MixCandidate> f = {fertiliser(11, 52, 0, 0, 4.5), kTriple};
+    // 336,6 kg of MAP meet 175 kg of P2O5 alone; 0,00004 kg of triple
+    // superphosphate beside it is a solver's trace, not a tenth of a kg.
+    EXPECT_EQ(writtenQuantities(f, {336.5384, 0.00004}, {11, 175, 0, 0}), (std::vector<double>{336.6, 0}));
+    // A small quantity the need depends on stays.
+    EXPECT_EQ(writtenQuantities(f, {0, 0.04}, {0, 0.0164, 0, 0}), (std::vector<double>{0, 0.1}));
+    // Everything else is rounded up to the tenth.
+    EXPECT_EQ(writtenQuantities(f, {12.31, 40}, {0, 0, 0, 0}), (std::vector<double>{12.4, 40}));
+}
+
 } // namespace
 } // namespace bulbicalc
