@@ -12,6 +12,7 @@
 #include "core/reports/text_report.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -556,6 +557,11 @@ private:
         } catch (const Error& error) {
             throw Failure(path + ": " + error.what());
         }
+        // With BULBICALC_KEEP_ACTUAL naming a folder, the file written is
+        // kept there under the golden's name, for a developer to read (and
+        // to take as the golden once read and found right).
+        if (const char* keep = std::getenv("BULBICALC_KEEP_ACTUAL"); keep && *keep)
+            replaceFile(std::filesystem::path(keep) / std::filesystem::path(golden).filename(), actual);
         try {
             expected = readFileBytes(file_.parent_path() / golden);
         } catch (const Error& error) {
