@@ -307,8 +307,12 @@ std::vector<ReportVariable> pdfReportVariables(const WindowState& window, const 
     v.field("B", EdB);
     v.field("Cu", EdCu);
     v.field("Fe", EdFe);
-    v.set("TIPOCULTIVO",
-          window.isChecked(RadioButton10) ? "Sistema de transplante" : "Sistema de Semeadura direta");
+    // Consolidated no-till has a dose of its own (three quarters of the
+    // transplant's N): the page the producer keeps names it, as the
+    // spreadsheet does, rather than calling it direct seeding.
+    v.set("TIPOCULTIVO", window.isChecked(RadioButton10)   ? "Sistema de transplante"
+                         : window.isChecked(RadioButton20) ? "Sistema de Plantio Direto Consolidado"
+                                                           : "Sistema de Semeadura direta");
     v.field("RENDIMENTO", EdProducao);
     v.field("area", EdArea);
     v.field("QuantCal", Edit10);

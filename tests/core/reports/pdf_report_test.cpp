@@ -157,8 +157,9 @@ TEST(PdfReportVariables, EachSystemAndAnEmptyRecommendationsText)
     EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Sistema de transplante");
     t.window.click("RadioButton11");
     EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Sistema de Semeadura direta");
+    // Not direct seeding: consolidated no-till has its own N dose.
     t.window.click("RadioButton20");
-    EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Sistema de Semeadura direta");
+    EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Sistema de Plantio Direto Consolidado");
     EXPECT_EQ(variablesOf(t.window).at("Recomenda"), "Recomendações");
     t.window.click("BitBtn11");
     EXPECT_EQ(variablesOf(t.window).at("Recomenda"), "");
