@@ -309,9 +309,10 @@ std::vector<ReportVariable> pdfReportVariables(const WindowState& window, const 
     v.field("Fe", EdFe);
     // Consolidated no-till has a dose of its own (three quarters of the
     // transplant's N): the page the producer keeps names it, as the
-    // spreadsheet does, rather than calling it direct seeding.
+    // spreadsheet does, rather than calling it direct seeding (in a shorter
+    // text: the box holds one line of 52 mm).
     v.set("TIPOCULTIVO", window.isChecked(RadioButton10)   ? "Sistema de transplante"
-                         : window.isChecked(RadioButton20) ? "Sistema de Plantio Direto Consolidado"
+                         : window.isChecked(RadioButton20) ? "Plantio Direto Consolidado"
                                                            : "Sistema de Semeadura direta");
     v.field("RENDIMENTO", EdProducao);
     v.field("area", EdArea);

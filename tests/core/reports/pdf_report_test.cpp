@@ -159,7 +159,7 @@ TEST(PdfReportVariables, EachSystemAndAnEmptyRecommendationsText)
     EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Sistema de Semeadura direta");
     // Not direct seeding: consolidated no-till has its own N dose.
     t.window.click("RadioButton20");
-    EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Sistema de Plantio Direto Consolidado");
+    EXPECT_EQ(variablesOf(t.window).at("TIPOCULTIVO"), "Plantio Direto Consolidado");
     EXPECT_EQ(variablesOf(t.window).at("Recomenda"), "Recomendações");
     t.window.click("BitBtn11");
     EXPECT_EQ(variablesOf(t.window).at("Recomenda"), "");
