@@ -39,30 +39,6 @@ struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-std::string inQuotes(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 int toInt(const std::string& word)
 {
     try {
@@ -672,6 +648,30 @@ int runScenarioFile(const std::filesystem::path& file, const ScenarioOptions& op
 int runScenarioOn(WindowState& window, const std::filesystem::path& file, std::ostream& out)
 {
     return Run(file, window, out).execute();
+}
+
+std::string inQuotes(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 } // namespace bulbicalc

@@ -29,4 +29,8 @@ int runScenarioOn(WindowState& window, const std::filesystem::path& file, std::o
 // quote or an unknown escape.
 std::vector<std::string> splitStatement(const std::string& line);
 
+// A text as a double-quoted word of a statement, with the escapes
+// splitStatement reads back.
+std::string inQuotes(const std::string& text);
+
 } // namespace bulbicalc

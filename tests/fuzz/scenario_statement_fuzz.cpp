@@ -9,34 +9,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::string quoted(const std::string& word)
-{
-    std::string out = "\"";
-    for (char c : word) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string line(reinterpret_cast<const char*>(data), size);
@@ -48,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string again;
     for (const auto& word : words)
-        again += quoted(word) + " ";
+        again += bulbicalc::inQuotes(word) + " ";
     if (bulbicalc::splitStatement(again) != words)
         std::abort();
     return 0;
