@@ -602,9 +602,10 @@ bool breaksBefore(const QTextBlock& block)
 }
 
 // Breaks the pages where a reader expects them: a heading stays with what
-// follows it and a picture with its caption; a paragraph leaves no single line
-// alone at the foot or the head of a page; the last item of a list does not
-// open a page alone; a table splits only between rows, with at least three
+// follows it, a picture with its caption and a line that ends in a colon
+// with what it introduces; a paragraph leaves no single line alone at the
+// foot or the head of a page; the last item of a list does not open a page
+// alone; a table splits only between rows, with at least three
 // rows (the heading row among them) before the break and two after it, and
 // repeats its heading row on the next page.
 //
@@ -762,10 +763,25 @@ private:
         return true;
     }
 
+    // A line that ends in a colon introduces what follows it: a list, a
+    // table or a boxed file content, past the empty blocks that stand before
+    // tables and boxes.
+    static QTextBlock introduced(const QTextBlock& block)
+    {
+        if (!block.text().trimmed().endsWith(QLatin1Char(':')))
+            return {};
+        QTextBlock next = block.next();
+        while (next.isValid() && next.text().isEmpty())
+            next = next.next();
+        return next;
+    }
+
     bool keepWithNext(const QTextBlock& block)
     {
-        const QTextBlock next = block.next();
-        if (!next.isValid() || (block.blockFormat().headingLevel() == 0 && !isPictureOnly(block)))
+        QTextBlock next = block.next();
+        if (block.blockFormat().headingLevel() == 0 && !isPictureOnly(block))
+            next = introduced(block);
+        if (!next.isValid())
             return false;
         if (breaksBefore(block) || blockTop(doc_, block) < 1)
             return false;
