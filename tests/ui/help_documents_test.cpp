@@ -60,16 +60,21 @@ struct Expected {
 };
 
 const Expected kExpected[] = {
-    {"TabSheet1", {"Expectativa de produção (t/ha)", "Índice SMP", "Salvar Laudo"}},
+    {"TabSheet1", {"Expectativa de produção (t/ha)", "Índice SMP", "Salvar Laudo", "Abrir Laudo"}},
     {"TabSheet2", {"Necessidade de calcário comercial (t/ha)", "V2- Saturação de bases desejada (%)"}},
     {"TabSheet3", {"Dose P2O5 (kg/ha)", "Nº de parcelas", "Parcelar"}},
-    // The closure commands and their codes.
+    // The closure commands and their codes; the least-cost commands.
     {"TabSheet10",
      {"Custo na área total (R$)", "Limpar a parcela", "Fechar pelo menor NPK ?", "Fechar pelo N ?1",
-      "Fechar pelo P205 ?2", "Fechar pelo K2O ?3", "Fechar pelo S ?4"}},
+      "Fechar pelo P205 ?2", "Fechar pelo K2O ?3", "Fechar pelo S ?4", "Otimizar a parcela",
+      "Otimizar todas parcelas", "Arredondar para sacos inteiros"}},
     {"TabSheet5", {"Data de Plantio", "Época (DAT)"}},
-    {"TabSheet6", {"Nome do técnico responsável/CREA", "Recomendações gerais", "RelBulbicalc.txt"}},
-    {"TabSheet9", {"AdubosMinerais.txt", "AdubosOrganicos.txt"}},
+    {"TabSheet6",
+     {"Nome do técnico responsável/CREA", "Recomendações gerais", "RelBulbicalc.txt", "Relatório *.pdf",
+      "Exportar PDF", "Relatório *.xls"}},
+    {"TabSheet9",
+     {"Selecione os adubos a serem usados na recomendação (ADUBO N P205 K20 S)", "AdubosMinerais.txt",
+      "AdubosOrganicos.txt"}},
     {"TabSheet8", {"Deficiência de Manganês", "Deficiência de Zinco"}},
     {"TabSheet7", {"Programa Bulbicalc", "Fechar"}},
 };
