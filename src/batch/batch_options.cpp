@@ -17,9 +17,9 @@ std::string batchUsage()
 {
     return "Uso: bulbicalc-lote [opções] ARQUIVO...\n"
            "\n"
-           "Faz a recomendação de calagem e adubação de cada arquivo de laudo (no formato\n"
-           "do Laudo.txt que o Bulbicalc salva), como no programa: abre o laudo, parcela o\n"
-           "N e o K2O como propostos, seleciona os adubos padrão, calcula a formulação de\n"
+           "Faz a recomendação de adubação de cada arquivo de laudo (no formato do\n"
+           "Laudo.txt que o Bulbicalc salva), como no programa: abre o laudo, parcela o N\n"
+           "e o K2O como propostos, seleciona os adubos padrão, calcula a formulação de\n"
            "menor custo de cada parcela e as recomendações gerais, e escreve os relatórios\n"
            "pedidos com o nome do laudo: talhao7.txt dá talhao7.pdf, talhao7.xlsx e\n"
            "talhao7.relatorio.txt (o relatório em texto tem nome próprio, para nunca\n"
@@ -34,6 +34,10 @@ std::string batchUsage()
            "  --catalogo PASTA   usa os catálogos e o modelo de planilha de PASTA em lugar\n"
            "                     da pasta Auxiliares do programa\n"
            "  --tecnico TEXTO    nome do técnico responsável/CREA\n"
+           "  --prnt PRNT        calagem pelo método SMP (pH 6,0, ou o escolhido no\n"
+           "                     programa) com um calcário desse PRNT (%), para a área do\n"
+           "                     laudo; sem esta opção a calagem fica em branco, como no\n"
+           "                     programa antes de adotar um método\n"
            "  --sacos            arredonda a formulação para sacos inteiros\n"
            "  --ajuda            mostra esta ajuda\n"
            "  --version          mostra a versão\n"
@@ -92,18 +96,29 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments)
             line.kind = CommandLine::Kind::Print;
             line.text = "bulbicalc-lote 1.0\n";
             return line;
-        } else if (name == "--saida" || name == "--catalogo" || name == "--tecnico") {
+        } else if (name == "--saida" || name == "--catalogo" || name == "--tecnico" || name == "--prnt") {
             const auto given = takeValue();
             if (!given)
                 return usageError("a opção " + name + " precisa de um valor");
-            if (name == "--tecnico")
+            if (name == "--tecnico") {
                 o.technician = *given;
-            else if (given->empty())
+            } else if (name == "--prnt") {
+                // As the field takes it: a decimal point is a comma.
+                std::string prnt = *given;
+                for (char& c : prnt)
+                    if (c == '.')
+                        c = ',';
+                o.prnt = prnt;
+                if (prnt.empty() || prnt.find_first_not_of("0123456789,") != std::string::npos ||
+                    prnt.find_first_of("123456789") == std::string::npos)
+                    return usageError("a opção --prnt precisa de um PRNT maior que zero, como 85 ou 87,5");
+            } else if (given->empty()) {
                 return usageError("a opção " + name + " precisa de uma pasta");
-            else if (name == "--saida")
+            } else if (name == "--saida") {
                 o.outputDir = *given;
-            else
+            } else {
                 o.catalogueDir = *given;
+            }
         } else {
             return usageError("opção desconhecida: " + argument);
         }

@@ -16,6 +16,7 @@ struct BatchOptions {
     std::optional<std::filesystem::path> outputDir;    // --saida DIR; none: beside each input
     std::optional<std::filesystem::path> catalogueDir; // --catalogo DIR, another Auxiliares folder
     std::string technician;                            // --tecnico TEXT, into Edit21
+    std::string prnt; // --prnt PRNT: liming by the SMP method with a lime of this PRNT (%); empty for none
     std::vector<std::filesystem::path> inputs;
 };
 

@@ -4,6 +4,8 @@
 #include "core/app/recording_platform.h"
 #include "core/app/window_state.h"
 #include "core/doses/doses_controls.h"
+#include "core/liming/liming_controls.h"
+#include "core/planning/least_cost.h"
 #include "core/planning/planning_controls.h"
 #include "core/program/program.h"
 #include "core/reports/file_access.h"
@@ -116,6 +118,17 @@ BatchOutcome processAnalysis(const BatchJob& job, const BatchOptions& options,
         }
         WindowState& w = *window;
         w.click(soil::BitBtn42);
+        if (!options.prnt.empty()) {
+            // Liming as a user does it: the SMP method's need adopted, then
+            // corrected for the lime's PRNT and the area.
+            if (w.isEmpty(liming::Edit2)) {
+                platform.showMessage("o laudo não tem índice SMP: a calagem não foi calculada");
+            } else {
+                w.click(liming::BitBtn5);
+                w.type(liming::Edit11, options.prnt);
+                w.click(liming::BitBtn9);
+            }
+        }
         w.click(doses::BitBtn29);
         w.click(doses::BitBtn10);
         if (options.wholeBags)
@@ -179,7 +192,10 @@ int runBatch(const BatchOptions& options, const BatchEnvironment& environment, c
     std::vector<std::thread> workers;
     const int count = std::max(1, std::min<int>(environment.workers, static_cast<int>(jobs.size())));
     for (int t = 1; t < count; ++t)
-        workers.emplace_back(work);
+        workers.emplace_back([&work] {
+            work();
+            releaseSolverThreadMemory();
+        });
     work();
     for (std::thread& worker : workers)
         worker.join();

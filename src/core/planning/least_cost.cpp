@@ -226,6 +226,11 @@ MixResult leastCostMix(const MixRequest& request)
     return result;
 }
 
+void releaseSolverThreadMemory()
+{
+    glp_free_env();
+}
+
 NutrientAmounts suppliedNutrients(const std::vector<MixCandidate>& candidates,
                                   const std::vector<double>& quantities)
 {

@@ -58,6 +58,10 @@ struct MixResult {
 
 MixResult leastCostMix(const MixRequest& request);
 
+// The solver keeps its working memory per thread: a thread that solved mixes
+// releases it here before it ends.
+void releaseSolverThreadMemory();
+
 // What a mix supplies of each nutrient, in kg/ha.
 NutrientAmounts suppliedNutrients(const std::vector<MixCandidate>& candidates,
                                   const std::vector<double>& quantities);

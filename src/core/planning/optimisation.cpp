@@ -102,10 +102,17 @@ std::vector<std::size_t> bindingNutrients(const MixResult& result)
     return binding;
 }
 
-std::string whyThere(std::string name, const MixCandidate& c, const MixResult& result)
+// A fertiliser's name for a sentence: catalogue names keep the blanks before
+// them, a sentence does not.
+std::string nameOf(const WindowState& window, int row)
 {
-    // Catalogue names keep the blanks before them; a sentence does not.
+    std::string name = window.grid(rStgaMeusAdubos).cell(fertiliser_column::kName, row);
     name.erase(0, name.find_first_not_of(' '));
+    return name;
+}
+
+std::string whyThere(const std::string& name, const MixCandidate& c, const MixResult& result)
+{
     std::vector<std::string> nutrients;
     std::vector<std::string> costs;
     for (std::size_t j : bindingNutrients(result)) {
@@ -146,8 +153,7 @@ void writeMix(WindowState& window, const std::vector<MixCandidate>& candidates, 
         }
         const std::string text = formatNumber(quantity, "0.0");
         fertilisers.setCell(column, row, text);
-        explained.byCell[{column, row}] = {
-            text, whyThere(fertilisers.cell(fertiliser_column::kName, row), candidates[i], solved.result)};
+        explained.byCell[{column, row}] = {text, whyThere(nameOf(window, row), candidates[i], solved.result)};
     }
     CalculaQUanti(window, column);
 }
@@ -215,11 +221,11 @@ void optimise(WindowState& window, const std::vector<int>& parcelas)
                                           kNutrientNames[result.nutrient] + where);
             break;
         case MixStatus::InvalidCandidate:
-            window.platform().showMessage(
-                "O adubo " +
-                window.grid(rStgaMeusAdubos)
-                    .cell(fertiliser_column::kName, static_cast<int>(result.candidate) + 1) +
-                " tem teor ou preço negativo: a formulação de menor custo não foi calculada" + where);
+            window.platform().showMessage("O adubo " +
+                                          nameOf(window, static_cast<int>(result.candidate) + 1) +
+                                          " tem teor ou preço negativo: a formulação de menor custo não foi "
+                                          "calculada" +
+                                          where);
             break;
         case MixStatus::SolverFailed:
             window.platform().showMessage("Não foi possível calcular a formulação de menor custo" + where +

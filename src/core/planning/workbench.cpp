@@ -6,6 +6,7 @@
 #include "core/doses/doses_controls.h"
 #include "core/planning/closure.h"
 #include "core/planning/fertiliser_grid.h"
+#include "core/planning/optimisation.h"
 #include "core/planning/planning_controls.h"
 #include "core/soil/soil_controls.h"
 
@@ -173,12 +174,14 @@ void BitBtn97Click(WindowState& window)
         return;
     }
     emptyParcela(fertilisers, coluna);
+    forgetOptimisation(window);
     CalculaQUanti(window, coluna);
 }
 
 void BitBtn111Click(WindowState& window)
 {
     Grid& fertilisers = window.grid(rStgaMeusAdubos);
+    forgetOptimisation(window);
     for (int p = 1; p <= parcelaColumns(fertilisers); ++p) {
         emptyParcela(fertilisers, parcelaColumn(p));
         CalculaQUanti(window, parcelaColumn(p));

@@ -7,10 +7,14 @@
 #include "core/doses/doses_form.h"
 #include "core/doses/recommendation_table.h"
 #include "core/doses/split_grid.h"
+#include "core/liming/liming_controls.h"
+#include "core/liming/liming_form.h"
 #include "core/planning/optimisation.h"
 #include "core/planning/planning_controls.h"
 #include "core/planning/planning_form.h"
 #include "core/reports/recommendations_text.h"
+#include "core/soil/soil_controls.h"
+#include "core/soil/soil_form.h"
 
 #include <algorithm>
 #include <memory>
@@ -29,6 +33,8 @@ constexpr int kFertiliserColumns = 6;
 std::unique_ptr<WindowState> startupGrids(WindowState& window)
 {
     auto startup = std::make_unique<WindowState>(window.platform(), window.dataDir());
+    addSoilControls(*startup);
+    addLimingControls(*startup);
     addDosesControls(*startup);
     addPlanningControls(*startup);
     addCalendarControls(*startup);
@@ -74,11 +80,37 @@ void clearCells(Grid& grid, int firstCol, int lastCol, int firstRow, int lastRow
             grid.setCell(col, row, "");
 }
 
+// What the interpretation, the liming methods and the doses computed for the
+// previous analysis, back to its start-up text. Handlers run for none of it:
+// the start-up state is not an input (the P2O5 and S doses, say, are not
+// published by it), and opening then runs the handlers for the new values.
+void restoreComputedFields(WindowState& window, const WindowState& startup)
+{
+    using namespace soil;
+    using namespace liming;
+    using namespace doses;
+    const std::string_view fields[] = {
+        // Classes and the Mehlich-3 conversion.
+        EdClasseArgila, EdClasseP, EdClasseK, EdClasseCTC, EdArgila2, EdPm3, EdKm3,
+        // The interpretation's outputs on "Calagem".
+        Edit1, Edit3, Edit4, Edit6, Edit7, Edit13, Edit14, Edit32, Edit41, Edit42, Edit43, Edit46, Edit47,
+        // The liming methods' results, the adopted need and the lime type.
+        Edit2, Edit5, Edit9, Edit10, Edit12, Edit26, Edit15,
+        // The doses and their advice.
+        Edit16, Edit18, Edit19, Edit22, BtObsP, BtObsK, BTRZn, BTRB, BTRMn};
+    for (std::string_view field : fields)
+        window.control(field).text = startup.control(field).text;
+    for (std::string_view chart : {Chart2, Chart3})
+        window.chart(chart) = startup.chart(chart);
+    window.numbers() = ModuleNumbers{};
+}
+
 } // namespace
 
 void startNewRecommendation(WindowState& window)
 {
     const auto startup = startupGrids(window);
+    restoreComputedFields(window, *startup);
     // Every parcela count the N split can have, and the hidden rows and
     // columns it may have left behind.
     const int maxParcelas = window.control(doses::UpDown1).maximum;
@@ -87,21 +119,9 @@ void startNewRecommendation(WindowState& window)
         clearCells(window.grid(split), split_column::kKilograms, split_column::kKilograms, 1,
                    std::max(maxParcelas, window.control(doses::UpDown2).maximum));
 
-    // The P2O5 and S of parcela 1 are the dose fields' texts, which stay.
-    const int p2o5 = static_cast<int>(Nutrient::P2O5);
-    const int sulphur = static_cast<int>(Nutrient::S);
-    Grid& byParcela = window.grid(doses::rstga3);
-    const std::string tableP2o5 = byParcela.cell(parcelaViewColumn(Nutrient::P2O5), 1);
-    const std::string tableS = byParcela.cell(parcelaViewColumn(Nutrient::S), 1);
-    const std::string recommendedP2o5 = window.grid(doses::rstgaRecomenda).cell(1, p2o5);
-    const std::string recommendedS = window.grid(doses::rstgaRecomenda).cell(1, sulphur);
-    restoreGrid(byParcela, startup->grid(doses::rstga3));
-    byParcela.setCell(parcelaViewColumn(Nutrient::P2O5), 1, tableP2o5);
-    byParcela.setCell(parcelaViewColumn(Nutrient::S), 1, tableS);
+    restoreGrid(window.grid(doses::rstga3), startup->grid(doses::rstga3));
     for (std::string_view name : {doses::rstgaRecomenda, doses::RstgaFalta, planning::rstgaAplica})
         restoreGrid(window.grid(name), startup->grid(name));
-    writeRecommendation(window, Nutrient::P2O5, 1, recommendedP2o5);
-    writeRecommendation(window, Nutrient::S, 1, recommendedS);
 
     // The calendar keeps the headings that the cultivation system gave it.
     Grid& calendarGrid = window.grid(calendar::stga1);

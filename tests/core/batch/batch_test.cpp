@@ -82,6 +82,11 @@ TEST(BatchCommandLine, TakesValuesInBothForms)
     EXPECT_EQ(a.options.technician, "Eng. Ana, CREA 12");
     const CommandLine b = readCommandLine({"--catalogo", "/opt/cat", "x.txt"});
     EXPECT_EQ(b.options.catalogueDir, fs::path("/opt/cat"));
+    // The PRNT as the field takes it: a decimal point is a comma.
+    EXPECT_EQ(readCommandLine({"--prnt", "87.5", "x.txt"}).options.prnt, "87,5");
+    EXPECT_EQ(readCommandLine({"--prnt=85", "x.txt"}).options.prnt, "85");
+    for (const char* bad : {"0", "-5", "abc", ""})
+        EXPECT_EQ(readCommandLine({"--prnt", bad, "x.txt"}).kind, CommandLine::Kind::UsageError) << bad;
     EXPECT_NE(readCommandLine({"--version"}).text.find("1.0"), std::string::npos);
     EXPECT_NE(readCommandLine({"--ajuda"}).text.find("--sacos"), std::string::npos);
 }
@@ -215,6 +220,27 @@ TEST_F(BatchRun, WritesWhatTheWindowWritesForTheSameFile)
     // The mix is there: the workbench was optimised.
     EXPECT_NE(window->text("Edit44"), "");
     EXPECT_NE(bytesOf(text).find("Resumo da aduba\xe7\xe3o por parcela"), std::string::npos); // Windows-1252
+}
+
+TEST_F(BatchRun, LimingByTheSmpMethodWhenAPrntIsGiven)
+{
+    auto withSmp = fullAnalysis("Ana");
+    auto withoutSmp = fullAnalysis("Bia");
+    withoutSmp.erase("EdSMP");
+    BatchOptions options;
+    options.text = true;
+    options.prnt = "80";
+    options.inputs = {saveAnalysis("smp.txt", withSmp), saveAnalysis("sem_smp.txt", withoutSmp)};
+    PageRecorder pdf;
+    std::ostringstream err;
+    ASSERT_EQ(runBatch(options, environment(1), pdf.writer(), err, false), 0) << err.str();
+    // SMP 5,3 at pH 6,0 needs 7,5 t/ha; with PRNT 80 % 9,375 t/ha, on 2 ha 18,750 t.
+    const std::string report = bytesOf(dir / "in" / "smp.relatorio.txt");
+    for (const char* value : {"= 7,5 t/ha", "= 80 %", "= 9,375 t/ha", "= 18,750 t"})
+        EXPECT_NE(report.find(value), std::string::npos) << value << "\n" << report;
+    EXPECT_NE(err.str().find("sem_smp.txt: aviso: o laudo não tem índice SMP: a calagem não foi calculada"),
+              std::string::npos)
+        << err.str();
 }
 
 TEST_F(BatchRun, ManyFilesInParallelGiveWhatOneAtATimeGives)

@@ -97,6 +97,22 @@ TEST(Optimisation, ANegativePriceIsAMessageAndChangesNothing)
     EXPECT_EQ(t.quantity(1, 1), "10");
 }
 
+TEST(Optimisation, ClearingTheQuantitiesClearsTheLineOfTheLastOptimisation)
+{
+    for (const char* clear : {"BitBtn97", "BitBtn111"}) {
+        PlanningWindow t;
+        WindowState& w = t.window;
+        t.setFertilisers({{" Ureia", "45", "0", "0", "0", "3,2"}});
+        t.recommend(Nutrient::N, 1, "45");
+        w.click("BtOtimizarParcela");
+        ASSERT_EQ(w.text("LabelOtimizacao"), "Parcela 1: R$ 320,00 por ha; o custo é definido por N")
+            << clear;
+        w.click(clear);
+        EXPECT_EQ(t.quantity(1, 1), "") << clear;
+        EXPECT_EQ(w.text("LabelOtimizacao"), "") << clear;
+    }
+}
+
 TEST(Optimisation, AParcelaThatDoesNotExistIsLeftAlone)
 {
     PlanningWindow t;

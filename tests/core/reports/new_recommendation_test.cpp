@@ -74,7 +74,8 @@ TEST_F(NewRecommendation, LeavesNoTableSummaryOrTextOfThePreviousAnalysis)
     EXPECT_EQ(w.grid("rstga2").cell(3, 1), "");
     EXPECT_EQ(w.grid("rstga2").cell(2, 1), "50");
 
-    // The table by parcela is empty but for the P2O5 and S doses of parcela 1.
+    // The table by parcela holds only the P2O5 dose of the new analysis; the
+    // new file has no S, so the old S dose is gone with the old analysis.
     const Grid& table = w.grid("rstga3");
     EXPECT_EQ(table.rowCount(), 5);
     for (int row = 1; row <= 6; ++row)
@@ -82,7 +83,8 @@ TEST_F(NewRecommendation, LeavesNoTableSummaryOrTextOfThePreviousAnalysis)
             EXPECT_EQ(table.cell(col, row), "") << col << ' ' << row;
     EXPECT_EQ(table.cell(3, 1), w.text("Edit18"));
     EXPECT_EQ(w.text("Edit18"), "120");
-    EXPECT_EQ(table.cell(5, 1), "60,0");
+    EXPECT_EQ(table.cell(5, 1), "");
+    EXPECT_EQ(w.text("Edit22"), "80");
 
     for (const char* name : {"rstgaRecomenda", "RstgaFalta"}) {
         const Grid& g = w.grid(name);
@@ -92,7 +94,7 @@ TEST_F(NewRecommendation, LeavesNoTableSummaryOrTextOfThePreviousAnalysis)
         EXPECT_EQ(g.cell(1, 1), "") << name;
         EXPECT_EQ(g.cell(1, 3), "") << name;
         EXPECT_EQ(g.cell(1, 2), "120") << name;
-        EXPECT_EQ(g.cell(1, 4), "60,0") << name;
+        EXPECT_EQ(g.cell(1, 4), "") << name;
         EXPECT_EQ(g.column(2).width, 48) << name;
     }
     EXPECT_EQ(w.grid("rstgaAplica").cell(1, 1), "0,0");
@@ -136,10 +138,9 @@ TEST_F(NewRecommendation, LeavesNoTableSummaryOrTextOfThePreviousAnalysis)
         EXPECT_EQ(report.find(stale), std::string::npos) << stale;
 }
 
-TEST_F(NewRecommendation, KeepsTheP2O5OfParcela1WhenTheNewDoseIsTheSame)
+TEST_F(NewRecommendation, TheSameAnalysisAgainGivesTheSameP2O5InParcela1)
 {
-    // The same analysis again: the P2O5 dose text does not change, so it is
-    // not published again, and parcela 1 must keep it.
+    // The same P dose again: it is published again into the emptied table.
     openAnother([](WindowState& w) {
         w.type("EdArgila", "35");
         w.type("EdP", "8,5");
@@ -149,6 +150,42 @@ TEST_F(NewRecommendation, KeepsTheP2O5OfParcela1WhenTheNewDoseIsTheSame)
     EXPECT_EQ(t.window.grid("rstga3").cell(3, 1), "230");
     EXPECT_EQ(t.window.grid("rstgaRecomenda").cell(1, 2), "230");
     EXPECT_EQ(t.window.grid("RstgaFalta").cell(1, 2), "230");
+}
+
+TEST_F(NewRecommendation, LeavesNoInterpretationLimingOrAdviceOfThePreviousAnalysis)
+{
+    // The previous analysis was whole and its liming adopted; the new one
+    // has only a clay content and an organic matter.
+    WindowState& w = t.window;
+    w.click("BitBtn5");
+    w.type("Edit11", "80");
+    w.click("BitBtn9");
+    ASSERT_NE(w.text("Edit26"), "");
+    ASSERT_NE(w.text("BTRZn"), "");
+    openAnother([](WindowState& other) {
+        other.type("EdArgila", "30");
+        other.type("EdMO", "2,0");
+    });
+    for (const char* field :
+         {"EdClasseP", "EdClasseK", "EdClasseCTC", "Edit1", "Edit2", "Edit10", "Edit12", "Edit26", "Edit13",
+          "Edit14", "Edit42", "Edit47", "Edit15", "BtObsP", "BtObsK", "BTRZn", "BTRB", "BTRMn", "EdArgila2"})
+        EXPECT_EQ(w.text(field), field == std::string("EdArgila2") ? "30,00" : "") << field;
+    // What the new file gives is computed again.
+    EXPECT_EQ(w.text("EdClasseArgila"), "Classe 3");
+    EXPECT_EQ(w.text("Edit3"), "2,00");
+    EXPECT_EQ(w.text("Edit16"), "120,0");
+    // The dose fields the new file says nothing about show their start-up texts.
+    EXPECT_EQ(w.text("Edit19"), "60");
+    EXPECT_EQ(w.text("Edit22"), "80");
+    // Cached numbers of the old analysis are gone: K was never given.
+    EXPECT_EQ(w.numbers().K, 0);
+    EXPECT_EQ(w.numbers().argila, 30);
+    for (const auto& slice : w.chart("Chart3").series.front().points)
+        EXPECT_EQ(slice.y, 0) << slice.label;
+    // The user's choices stay.
+    EXPECT_EQ(w.text("Edit11"), "80");
+    const std::string report = textReport(w);
+    EXPECT_EQ(report.find("Calc\xedtico"), std::string::npos);
 }
 
 TEST_F(NewRecommendation, ThePublishedSplitsReachTheNewTableAgain)
