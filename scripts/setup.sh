@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-wine
   poppler-utils python3-openpyxl
   dpkg-dev desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -168,6 +168,9 @@ void ChartView::draw(const ChartData& data)
                 upper->append(a.x, b.y);
                 upper->append(b.x, b.y);
                 auto* area = new QAreaSeries(upper, lower);
+                // The area series draws its two lines but does not own them.
+                upper->setParent(area);
+                lower->setParent(area);
                 area->setColor(toQColor(s.colour));
                 area->setBorderColor(toQColor(s.colour));
                 drawn = area;
