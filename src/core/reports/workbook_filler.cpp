@@ -417,14 +417,17 @@ std::string filledWorkbook(std::string_view templateBytes, const std::vector<Cel
     zip_error_fini(&error);
     if (!source)
         invalidFormat();
-    // The source outlives the archive: the written archive is read from it.
-    zip_source_keep(source);
-    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> keep(source, zip_source_free);
     zip_error_init(&error);
     Archive archive(zip_open_from_source(source, 0, &error));
     zip_error_fini(&error);
-    if (!archive)
+    // An archive that did not open leaves the source to its caller.
+    if (!archive) {
+        zip_source_free(source);
         invalidFormat();
+    }
+    // The source outlives the archive: the written archive is read from it.
+    zip_source_keep(source);
+    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> keep(source, zip_source_free);
 
     const std::string sheetName = firstWorksheet(archive.get());
     Worksheet sheet(readEntry(archive.get(), sheetName));
