@@ -9,6 +9,17 @@
 #include <functional>
 #include <ostream>
 #include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include "core/reports/file_access_calls.h"
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace bulbicalc {
 namespace {
@@ -557,8 +568,200 @@ TEST(AnalysisFileSave, AMissingLaudosFolderOrAFolderInTheFilesPlaceIsAccessDenie
     std::filesystem::create_directories(folder.path / "Laudos" / "Laudo.txt");
     EXPECT_THROW(t.window.click("BitBtn13"), FileError);
     EXPECT_TRUE(std::filesystem::is_directory(folder.path / "Laudos" / "Laudo.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path / "Laudos" / "Laudo.txt"));
+    // No temporary file is left beside it.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path / "Laudos"))
+        ++files;
+    EXPECT_EQ(files, 1);
     EXPECT_TRUE(t.platform.openedDocuments.empty());
 }
+
+#ifndef _WIN32
+
+// The names in `folder` other than Laudo.txt.
+std::vector<std::string> othersThanLaudo(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename() != "Laudo.txt")
+            names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// The save in a child process, which reports through its exit status: 0 for
+// "File access denied" with nothing opened, 1 otherwise. As root the child
+// runs as the user nobody, to whom the folder is not writable either.
+int saveAsAnOrdinaryUser(ReportsWindow& t)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        int result = 1;
+        try {
+            t.window.click("BitBtn13");
+        } catch (const FileError& error) {
+            if (std::string(error.what()) == "File access denied" && t.platform.openedDocuments.empty())
+                result = 0;
+        } catch (...) {
+        }
+        _exit(result);
+    }
+    int status = -1;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+TEST_F(AnalysisFileWindow, AReadOnlyLaudosFolderIsAccessDeniedAndKeepsThePreviousFile)
+{
+    typeAnalysis(saved.window);
+    saved.window.click("BitBtn13");
+    const std::string previous = test::readBytes(laudo());
+    saved.window.type("EdNomeProdutor", "Outro produtor");
+    saved.platform.openedDocuments.clear();
+    const auto laudos = folder.path / "Laudos";
+    ASSERT_EQ(chmod(laudos.c_str(), 0555), 0);
+    const int result = saveAsAnOrdinaryUser(saved);
+    chmod(laudos.c_str(), 0755);
+    if (result == 2)
+        GTEST_SKIP() << "cannot become the user nobody";
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(test::readBytes(laudo()), previous);
+    EXPECT_TRUE(othersThanLaudo(laudos).empty());
+}
+
+// ---- A save killed at any step ----
+
+using file_access_testing::realSystemCalls;
+using file_access_testing::SystemCalls;
+
+// The child process kills itself before its system call number killBefore
+// (counting from 1) of the save.
+int killBefore = 0;
+int callsMade = 0;
+
+void maybeKilled()
+{
+    if (++callsMade == killBefore)
+        raise(SIGKILL);
+}
+
+int killableOpen(const char* path, int flags, mode_t mode)
+{
+    maybeKilled();
+    return realSystemCalls().open(path, flags, mode);
+}
+
+ssize_t killableWrite(int fd, const void* data, std::size_t size)
+{
+    maybeKilled();
+    return realSystemCalls().write(fd, data, size);
+}
+
+int killableFsync(int fd)
+{
+    maybeKilled();
+    return realSystemCalls().fsync(fd);
+}
+
+int killableClose(int fd)
+{
+    maybeKilled();
+    return realSystemCalls().close(fd);
+}
+
+int killableRename(const char* from, const char* to)
+{
+    maybeKilled();
+    return realSystemCalls().rename(from, to);
+}
+
+constexpr std::size_t kKillableChunk = 16;
+const SystemCalls kKillableCalls{killableOpen,  killableWrite,  killableFsync,
+                                 killableClose, killableRename, kKillableChunk};
+
+TEST_F(AnalysisFileWindow, ASaveKilledAtAnyStepLeavesThePreviousFileOrTheNewOneWhole)
+{
+    typeAnalysis(saved.window);
+    saved.window.click("BitBtn13");
+    const std::string previous = test::readBytes(laudo());
+    saved.window.type("EdNomeProdutor", "Maria Aparecida dos Santos Oliveira");
+    saved.window.type("EdLocal", "Linha São João");
+    saved.window.type("EdCa", "14,1");
+    const std::string next = analysisFileBytes(analysisRecordOf(saved.window));
+    ASSERT_NE(next, previous);
+    ASSERT_GT(next.size(), 10 * kKillableChunk);
+    const auto laudos = folder.path / "Laudos";
+
+    int killedWithPrevious = 0;
+    int killedWithNext = 0;
+    bool finished = false;
+    for (int n = 1; n < 1000 && !finished; ++n) {
+        // Each round starts from the previous file alone.
+        for (const std::string& name : othersThanLaudo(laudos))
+            std::filesystem::remove(laudos / name);
+        test::writeBytes(laudo(), previous);
+        saved.platform.openedDocuments.clear();
+
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            // No assertion here: the child tells only through its end.
+            killBefore = n;
+            callsMade = 0;
+            file_access_testing::ScopedSystemCalls killable(kKillableCalls);
+            try {
+                saved.window.click("BitBtn13");
+            } catch (...) {
+                _exit(2);
+            }
+            _exit(saved.platform.openedDocuments.size() == 1 ? 0 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        const std::string now = test::readBytes(laudo());
+        const auto others = othersThanLaudo(laudos);
+        if (WIFSIGNALED(status)) {
+            ASSERT_EQ(WTERMSIG(status), SIGKILL) << "before call " << n;
+            // The previous file or the new one, whole; once the new one is
+            // there, a later kill finds it too.
+            if (now == previous) {
+                EXPECT_EQ(killedWithNext, 0) << "the previous file again, killed before call " << n;
+                ++killedWithPrevious;
+            } else if (now == next) {
+                ++killedWithNext;
+            } else {
+                ADD_FAILURE() << "killed before call " << n << ", Laudo.txt holds " << now.size()
+                              << " bytes, neither the previous " << previous.size() << " nor the new "
+                              << next.size();
+            }
+            // At most the one temporary of the killed save is left beside it.
+            EXPECT_LE(others.size(), 1u) << "before call " << n;
+            for (const auto& name : others)
+                EXPECT_EQ(name.rfind(".Laudo.txt.", 0), 0u) << name;
+            // And the next save works.
+            saved.window.click("BitBtn13");
+            EXPECT_EQ(test::readBytes(laudo()), next) << "saved after a kill before call " << n;
+        } else {
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 0) << "the save that was not killed failed";
+            EXPECT_EQ(now, next);
+            EXPECT_TRUE(others.empty());
+            finished = true;
+        }
+    }
+    EXPECT_TRUE(finished) << "the save was killed at every one of 999 calls";
+    // Killed before the open, each write of the chunks, the flush, the close
+    // and the rename of the temporary, and before the open, the flush and the
+    // close of the folder.
+    const int chunks = static_cast<int>((next.size() + kKillableChunk - 1) / kKillableChunk);
+    EXPECT_EQ(killedWithPrevious, 1 + chunks + 3);
+    EXPECT_EQ(killedWithNext, 3);
+}
+
+#endif
 
 } // namespace
 } // namespace bulbicalc
