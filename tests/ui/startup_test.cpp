@@ -139,6 +139,7 @@ private Q_SLOTS:
     void drawingsLoadFromTheDataFolder();
     void missingPicturesLeaveEmptyFrames();
     void photosAreScaledKeepingTheirProportions();
+    void theFirstPaintAlreadyKeepsTheProportions();
 
 private:
     std::unique_ptr<WindowFixture> fixture_;
@@ -656,6 +657,30 @@ void StartupTest::photosAreScaledKeepingTheirProportions()
     QVERIFY(std::abs(double(shown.width()) / shown.height() - 4.0) < 0.05);
     QVERIFY(!second->hasPicture());
     QCOMPARE(boxes.errors, QStringList());
+}
+
+void StartupTest::theFirstPaintAlreadyKeepsTheProportions()
+{
+    // The picture is decoded at the first paint; that paint draws it in its
+    // proportions already, not stretched over the whole frame.
+    QTemporaryDir dir;
+    QImage wide(400, 100, QImage::Format_RGB32);
+    wide.fill(Qt::darkGreen);
+    const QString file = dir.path() + QStringLiteral("/wide.png");
+    QVERIFY(wide.save(file));
+    PictureFrame frame;
+    frame.setKeepAspectRatio(true);
+    frame.resize(200, 200);
+    QVERIFY(frame.load(file.toStdString()));
+    QVERIFY(!frame.isDecoded());
+    // Before the decoding the frame knows the proportions from the header.
+    QCOMPARE(frame.pictureRect().size(), QSize(200, 50));
+    const QImage shown = frame.grab().toImage();
+    QVERIFY(frame.isDecoded());
+    QCOMPARE(frame.pictureRect(), QRect(0, 75, 200, 50));
+    QCOMPARE(QColor(shown.pixel(100, 100)), QColor(Qt::darkGreen));
+    QVERIFY(QColor(shown.pixel(100, 20)) != QColor(Qt::darkGreen));
+    QVERIFY(QColor(shown.pixel(100, 180)) != QColor(Qt::darkGreen));
 }
 
 QTEST_MAIN(StartupTest)

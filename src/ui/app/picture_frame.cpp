@@ -43,7 +43,10 @@ QRect PictureFrame::pictureRect() const
         return {};
     if (!keepAspectRatio_)
         return area;
-    const QSize size = picture_.size().scaled(area.size(), Qt::KeepAspectRatio);
+    // The header's size until the picture is decoded, so that the first
+    // paint already keeps the proportions.
+    const QSize picture = picture_.isNull() ? pictureSize_ : picture_.size();
+    const QSize size = picture.scaled(area.size(), Qt::KeepAspectRatio);
     QRect rect(QPoint(0, 0), size);
     rect.moveCenter(area.center());
     return rect;
@@ -58,17 +61,23 @@ void PictureFrame::resizeEvent(QResizeEvent* event)
 void PictureFrame::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    const QRect target = pictureRect();
-    if (target.isEmpty())
+    if (pictureRect().isEmpty())
         return;
     if (picture_.isNull()) {
         QImageReader reader(file_);
         reader.setAutoTransform(true);
         const QImage image = reader.read();
-        if (image.isNull())
+        if (image.isNull()) {
+            // A file whose header reads but whose picture does not (cut
+            // short, damaged, too large to hold): the frame stays empty, and
+            // the file is not read again on every paint.
+            file_.clear();
+            pictureSize_ = QSize();
             return;
+        }
         picture_ = QPixmap::fromImage(image);
     }
+    const QRect target = pictureRect();
     // Scaling a photograph of several megapixels on every paint would be slow.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = target.size() * ratio;

@@ -10,7 +10,9 @@ namespace bulbicalc::ui {
 
 // A picture frame (TImage): shows an image file stretched to the frame, or
 // scaled to fit with its proportions kept. A missing or unreadable file leaves
-// the frame empty; it is never an error.
+// the frame empty; it is never an error. So does a file whose header reads but
+// whose picture does not decode (cut short, damaged, too large): the frame
+// empties at its first paint.
 //
 // Loading reads only the file's header (the size the layout needs); the
 // picture is decoded when the frame is first painted, so pictures on tabs the
@@ -24,6 +26,8 @@ public:
     // Takes the picture's file; returns false (and shows nothing) when its
     // header cannot be read.
     bool load(const std::filesystem::path& file);
+    // Whether the frame shows a picture: its header read, and its picture
+    // decoded or not tried yet.
     bool hasPicture() const { return pictureSize_.isValid(); }
     QSize pictureSize() const { return pictureSize_; }
     // Whether the picture has been decoded (it is, once the frame is painted).
