@@ -138,11 +138,12 @@ BatchOutcome processAnalysis(const BatchJob& job, const BatchOptions& options,
             w.type(reports::Edit21, options.technician);
         w.click(reports::BitBtn12);
         if (!job.text.empty())
-            replaceFile(job.text, textReport(w));
+            replaceFile(job.text, textReport(w), Durability::ProgramCrash);
         if (!job.spreadsheet.empty())
             replaceFile(job.spreadsheet,
                         filledWorkbook(readFileBytes(w.auxiliaresDir() / kSpreadsheetTemplateName),
-                                       spreadsheetCells(w)));
+                                       spreadsheetCells(w)),
+                        Durability::ProgramCrash);
         if (!job.pdf.empty()) {
             const PrintedPage page = pdfReportPage(pdfReportVariables(w, environment.today),
                                                    w.dataDir() / "Imagens" / "logo_bulbicalc.png");

@@ -183,8 +183,9 @@ void syncFolder(const SystemCalls& calls, const std::filesystem::path& folder)
 
 } // namespace
 
-void replaceFile(const std::filesystem::path& path, std::string_view bytes)
+void replaceFile(const std::filesystem::path& path, std::string_view bytes, Durability durability)
 {
+    const bool flush = durability == Durability::PowerCut;
     const std::filesystem::path folder = folderOf(path);
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error) || std::filesystem::is_directory(path, error))
@@ -194,7 +195,7 @@ void replaceFile(const std::filesystem::path& path, std::string_view bytes)
     const int fd = createTemporary(calls, folder, path, temporary);
     if (fd < 0)
         accessDenied();
-    bool written = writeAll(calls, fd, bytes) && sync(calls, fd);
+    bool written = writeAll(calls, fd, bytes) && (!flush || sync(calls, fd));
     // Closed once, whatever happened: a close that fails has released the
     // descriptor all the same, but the file may not hold what was written.
     written = calls.close(fd) == 0 && written;
@@ -202,14 +203,15 @@ void replaceFile(const std::filesystem::path& path, std::string_view bytes)
         ::unlink(temporary.c_str());
         accessDenied();
     }
-    syncFolder(calls, folder);
+    if (flush)
+        syncFolder(calls, folder);
 }
 
 #else
 
 // Without POSIX: written through the standard library, then renamed over the
-// file (not flushed to the disk).
-void replaceFile(const std::filesystem::path& path, std::string_view bytes)
+// file (not flushed to the disk, whatever the durability asked).
+void replaceFile(const std::filesystem::path& path, std::string_view bytes, Durability)
 {
     const std::filesystem::path folder = folderOf(path);
     std::error_code error;

@@ -175,6 +175,20 @@ TEST_F(ReplaceFile, WritesATemporaryInChunksFlushesItRenamesItAndFlushesTheFolde
     EXPECT_EQ(script.openFlags[1] & (O_DIRECTORY | O_ACCMODE), O_DIRECTORY | O_RDONLY);
 }
 
+TEST_F(ReplaceFile, AgainstAProgramCrashOnlyNothingIsFlushed)
+{
+    {
+        ScopedSystemCalls fake(calls);
+        replaceFile(target(), "0123456789", Durability::ProgramCrash);
+    }
+    EXPECT_EQ(test::readBytes(target()), "0123456789");
+    EXPECT_EQ(names(), std::vector<std::string>{"Laudo.txt"});
+    const std::vector<std::string> expected{
+        "open temporary", "write 4", "write 4", "write 2", "close temporary", "rename",
+    };
+    EXPECT_EQ(script.log, expected);
+}
+
 TEST_F(ReplaceFile, GoesOnAfterShortAndInterruptedWritesAndAnInterruptedFlush)
 {
     script.shortWrite = 3;
