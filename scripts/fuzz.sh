@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for SECONDS
-# (default 60) on a copy of its committed corpus. A crash or a broken property
-# stops with the failing input under build-fuzz/crashes/TARGET/.
+# (default 60) on a copy of its committed corpus, with the dictionary
+# tests/fuzz/TARGET.dict when there is one. Memory is capped: a process above
+# 2 GB, or a single allocation above 512 MB, is a failure. A crash or a broken
+# property stops with the failing input under build-fuzz/crashes/TARGET/; the
+# whole output of each run is kept in build-fuzz/logs/TARGET.log.
 #   bash scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,13 +17,26 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=($(ls tests/fuzz/*_fuzz.cpp | xargs -n1 basename | sed 's/\.cpp$//'))
 fi
-cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}" > /dev/null
+# One target at a time: make, given several goals, builds their shared
+# libraries in parallel runs that trample each other.
+for target in "${targets[@]}"; do
+  cmake --build build-fuzz --parallel "$(nproc)" --target "$target" > /dev/null
+done
+mkdir -p build-fuzz/logs
+status=0
 for target in "${targets[@]}"; do
   work=build-fuzz/corpus/$target
   crashes=build-fuzz/crashes/$target
   mkdir -p "$work" "$crashes"
   cp -r tests/fuzz/corpus/"$target"/. "$work"/
-  echo "fuzzing $target for $seconds s"
-  (cd build-fuzz && ./bin/"$target" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix=crashes/"$target"/ corpus/"$target" 2>&1 | tail -12)
+  options=(-max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 -malloc_limit_mb=512
+    -artifact_prefix=crashes/"$target"/)
+  if [ -f tests/fuzz/"$target".dict ]; then
+    options+=(-dict=../tests/fuzz/"$target".dict)
+  fi
+  log=build-fuzz/logs/$target.log
+  echo "fuzzing $target for $seconds s (log: $log)"
+  (cd build-fuzz && ./bin/"$target" "${options[@]}" corpus/"$target") > "$log" 2>&1 || status=1
+  tail -12 "$log"
 done
+exit $status

@@ -13,8 +13,12 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// A value that is no Unicode scalar value (a surrogate, or above U+10FFFF)
+// is written as U+FFFD, so that what is written always decodes.
 void appendUtf8(std::string& out, char32_t c)
 {
+    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        c = 0xFFFD;
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -32,27 +36,41 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-// Decodes one UTF-8 sequence at `i`; malformed input yields U+FFFD and moves on
-// by one byte.
+// Decodes one UTF-8 sequence at `i`. Only the shortest form of a Unicode
+// scalar value is a character: an overlong form, a surrogate (U+D800 to
+// U+DFFF), a value above U+10FFFF, a stray continuation byte or a sequence cut
+// short is malformed, which yields U+FFFD and moves on by one byte.
 char32_t nextCodePoint(std::string_view s, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
-    int length = 0;
-    char32_t c = 0;
     if (lead < 0x80) {
         ++i;
         return lead;
     }
-    if ((lead & 0xE0) == 0xC0) {
+    int length = 0;
+    char32_t c = 0;
+    // The range of the second byte, which rules out the overlong forms, the
+    // surrogates and the values above U+10FFFF (Unicode, table 3-7).
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
         c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
+        if (lead == 0xE0)
+            low = 0xA0;
+        else if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
         c = lead & 0x07;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F;
     } else {
         ++i;
         return 0xFFFD;
@@ -63,7 +81,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i)
     }
     for (int k = 1; k < length; ++k) {
         const unsigned char b = byte(i + static_cast<std::size_t>(k));
-        if ((b & 0xC0) != 0x80) {
+        if (k == 1 ? (b < low || b > high) : (b & 0xC0) != 0x80) {
             ++i;
             return 0xFFFD;
         }

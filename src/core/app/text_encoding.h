@@ -12,7 +12,12 @@ namespace bulbicalc {
 std::string utf8ToWindows1252(std::string_view utf8);
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// UTF-8 text as code points and back; malformed bytes read as U+FFFD.
+// UTF-8 text as code points and back. Decoding is strict: only the shortest
+// form of a Unicode scalar value is a character, and every other byte (of an
+// overlong form, a surrogate, a value above U+10FFFF, a stray continuation
+// byte, a cut sequence) reads as U+FFFD. So encoding what was decoded always
+// gives valid UTF-8, and gives valid UTF-8 back unchanged. A code point that
+// is no Unicode scalar value is encoded as U+FFFD.
 std::u32string utf8ToCodePoints(std::string_view utf8);
 std::string codePointToUtf8(char32_t codePoint);
 

@@ -9,8 +9,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
+#include <new>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -36,9 +39,12 @@ std::optional<Address> parseAddress(std::string_view text)
     Address a;
     std::size_t i = 0;
     int column = 0;
-    for (; i < text.size() && text[i] >= 'A' && text[i] <= 'Z'; ++i)
+    for (; i < text.size() && text[i] >= 'A' && text[i] <= 'Z'; ++i) {
         column = column * 26 + (text[i] - 'A' + 1);
-    if (i == 0 || i == text.size() || column > 16384)
+        if (column > 16384)
+            return std::nullopt;
+    }
+    if (i == 0 || i == text.size())
         return std::nullopt;
     int row = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
@@ -60,19 +66,39 @@ struct ZipDeleter {
 };
 using Archive = std::unique_ptr<zip_t, ZipDeleter>;
 
+// The largest part a template may hold; the template's worksheet has 10 kB.
+constexpr zip_uint64_t kMaxPartBytes = 64u << 20;
+
+struct ZipFileCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+// The whole part, read to its end, where libzip checks its CRC. The size the
+// archive claims only bounds what is read; memory grows with what the part
+// really holds.
 std::string readEntry(zip_t* archive, const std::string& name)
 {
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat(archive, name.c_str(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+    if (zip_stat(archive, name.c_str(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
+        stat.size > kMaxPartBytes)
         invalidFormat();
-    zip_file_t* file = zip_fopen(archive, name.c_str(), 0);
+    const std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen(archive, name.c_str(), 0));
     if (!file)
         invalidFormat();
-    std::string bytes(static_cast<std::size_t>(stat.size), '\0');
-    const zip_int64_t read = zip_fread(file, bytes.data(), stat.size);
-    zip_fclose(file);
-    if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size)
+    std::string bytes;
+    char buffer[16384];
+    for (;;) {
+        const zip_int64_t read = zip_fread(file.get(), buffer, sizeof buffer);
+        if (read < 0)
+            invalidFormat();
+        if (read == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(read));
+        if (bytes.size() > stat.size)
+            invalidFormat();
+    }
+    if (bytes.size() != stat.size)
         invalidFormat();
     return bytes;
 }
@@ -91,12 +117,23 @@ void writeEntry(zip_t* archive, const std::string& name, const std::string& byte
 
 // ---- XML ----
 
+std::string savedXml(const pugi::xml_document& doc)
+{
+    std::ostringstream out;
+    doc.save(out, "", pugi::format_raw, pugi::encoding_utf8);
+    return out.str();
+}
+
+// A part's XML, held in UTF-8 from here on (its declaration says so).
 pugi::xml_document parseXml(const std::string& bytes)
 {
     pugi::xml_document doc;
     if (!doc.load_buffer(bytes.data(), bytes.size(),
                          pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single))
         invalidFormat();
+    if (const pugi::xml_node declaration = doc.first_child();
+        declaration.type() == pugi::node_declaration && declaration.attribute("encoding"))
+        declaration.attribute("encoding") = "UTF-8";
     return doc;
 }
 
@@ -124,11 +161,9 @@ std::string prefixOf(const pugi::xml_node& node)
     return colon == std::string_view::npos ? std::string() : std::string(name.substr(0, colon + 1));
 }
 
-// Control characters that XML 1.0 cannot hold, and the carriage return that
-// a parser would turn into a line feed, are kept as the spreadsheet's own
-// escapes; U+FFFF marks a carriage return until the text is written out.
-constexpr std::string_view kCarriageReturnMark = "\xEF\xBF\xBF";
-
+// Control characters that XML 1.0 cannot hold are kept as the spreadsheet's
+// own escapes; a carriage return stays, and is written as a character
+// reference (see xmlBytes).
 bool looksLikeEscape(const std::string& text, std::size_t i)
 {
     if (text.compare(i, 2, "_x") != 0 || i + 6 >= text.size() || text[i + 6] != '_')
@@ -144,18 +179,17 @@ std::string cellText(const std::string& text)
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '\r') {
-            out += kCarriageReturnMark;
-        } else if (c < 0x20 && c != '\t' && c != '\n') {
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
             char escape[8];
             std::snprintf(escape, sizeof escape, "_x%04X_", c);
             out += escape;
         } else if (looksLikeEscape(text, i)) {
             // A text that reads like an escape is escaped itself.
             out += "_x005F_";
-        } else if (text.compare(i, kCarriageReturnMark.size(), kCarriageReturnMark) == 0) {
+        } else if (text.compare(i, 3, "\xEF\xBF\xBF") == 0) {
+            // U+FFFF, which XML has not.
             out += "\xEF\xBF\xBD";
-            i += kCarriageReturnMark.size() - 1;
+            i += 2;
         } else {
             out += static_cast<char>(c);
         }
@@ -163,14 +197,16 @@ std::string cellText(const std::string& text)
     return out;
 }
 
+// The part's bytes. pugixml writes a carriage return of a text as it is, and
+// a parser reads a raw one as a line feed; so every carriage return is written
+// as a character reference. The document holds no raw one but those: reading
+// made every line end a line feed, and a carriage return can only have come
+// from a reference, in a text or an attribute value, or from a written text.
 std::string xmlBytes(const pugi::xml_document& doc)
 {
-    std::ostringstream out;
-    doc.save(out, "", pugi::format_raw, pugi::encoding_utf8);
-    std::string bytes = out.str();
-    for (auto at = bytes.find(kCarriageReturnMark); at != std::string::npos;
-         at = bytes.find(kCarriageReturnMark, at))
-        bytes.replace(at, kCarriageReturnMark.size(), "&#13;");
+    std::string bytes = savedXml(doc);
+    for (auto at = bytes.find('\r'); at != std::string::npos; at = bytes.find('\r', at))
+        bytes.replace(at, 1, "&#13;");
     return bytes;
 }
 
@@ -292,8 +328,9 @@ private:
         for (pugi::xml_node cell : row.children()) {
             if (localName(cell) != "c")
                 continue;
+            // A cell names its own row: one that names another is no sheet's.
             const auto address = parseAddress(cell.attribute("r").value());
-            if (!address)
+            if (!address || address->row != at.row)
                 invalidFormat();
             if (address->column == at.column)
                 return cell;
@@ -403,31 +440,47 @@ std::string archiveBytes(Archive archive, zip_source_t* source)
 
 std::string columnLetters(int column)
 {
+    if (column < 0)
+        throw std::invalid_argument("no column number: " + std::to_string(column));
     std::string letters;
-    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+    // Counted in 64 bits: the number after the largest int is a column too.
+    for (long long n = static_cast<long long>(column) + 1; n > 0; n = (n - 1) / 26)
         letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
     return letters;
 }
 
 std::string filledWorkbook(std::string_view templateBytes, const std::vector<CellWrite>& writes)
 {
+    if (templateBytes.empty())
+        invalidFormat();
+    // The archive is written back into its source. libzip's buffer source
+    // may then share, overwrite and free the bytes it was given even when
+    // told they are not its own (when it keeps the unchanged start of the
+    // archive and writes only the rest), so it gets a copy of its own, which
+    // it frees.
+    void* copy = std::malloc(templateBytes.size());
+    if (!copy)
+        throw std::bad_alloc();
+    std::memcpy(copy, templateBytes.data(), templateBytes.size());
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(templateBytes.data(), templateBytes.size(), 0, &error);
+    zip_source_t* source = zip_source_buffer_create(copy, templateBytes.size(), 1, &error);
     zip_error_fini(&error);
-    if (!source)
-        invalidFormat();
-    zip_error_init(&error);
-    Archive archive(zip_open_from_source(source, 0, &error));
-    zip_error_fini(&error);
-    // An archive that did not open leaves the source to its caller.
-    if (!archive) {
-        zip_source_free(source);
+    if (!source) {
+        std::free(copy);
         invalidFormat();
     }
     // The source outlives the archive: the written archive is read from it.
     zip_source_keep(source);
     std::unique_ptr<zip_source_t, decltype(&zip_source_free)> keep(source, zip_source_free);
+    zip_error_init(&error);
+    Archive archive(zip_open_from_source(source, 0, &error));
+    zip_error_fini(&error);
+    if (!archive) {
+        // A source that did not open stays with its caller: both references go.
+        zip_source_free(source);
+        invalidFormat();
+    }
 
     const std::string sheetName = firstWorksheet(archive.get());
     Worksheet sheet(readEntry(archive.get(), sheetName));

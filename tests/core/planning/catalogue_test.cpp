@@ -1,5 +1,6 @@
 #include "core/app/errors.h"
 #include "core/app/number_text.h"
+#include "core/app/text_encoding.h"
 #include "core/planning/catalogue.h"
 #include "planning_window.h"
 
@@ -122,6 +123,21 @@ TEST(CatalogueFiles, WindowsAnsiIsTheEncodingAndUtf8IsRecognised)
         readCatalogue("Adubos minerais – preços\n0 0 60 0 145 pot\xE1ssio\n", CatalogueKind::Mineral);
     ASSERT_EQ(mixed.entries.size(), 1u);
     EXPECT_EQ(mixed.entries[0].name, " potássio");
+}
+
+// Found by catalogue_fuzz: the bytes C1 B6, an overlong form of "v", passed
+// for UTF-8, so the name kept two bytes that are no UTF-8. A file with an
+// overlong form, a surrogate or a value above U+10FFFF is no UTF-8 and reads
+// as Windows-1252, and every name read is valid UTF-8.
+TEST(CatalogueFiles, OverlongFormsAndSurrogatesAreNoUtf8)
+{
+    for (const std::string& odd : {std::string("\xC1\xB6"), std::string("\xED\xA0\x80"),
+                                   std::string("\xF4\x90\x80\x80"), std::string("\xE0\x80\xAF")}) {
+        const CatalogueRead read =
+            readCatalogue("x\n0 0 60 0 145 pot\xC3\xA1ssio " + odd + "\n", CatalogueKind::Mineral);
+        ASSERT_EQ(read.entries.size(), 1u);
+        EXPECT_EQ(read.entries[0].name, " pot\xC3\x83\xC2\xA1ssio " + windows1252ToUtf8(odd));
+    }
 }
 
 TEST(CatalogueFiles, AFileThatIsNotTextIsRefused)

@@ -9,9 +9,21 @@
   read_xlsx.py with-formula BOOK.xlsx OUT.xlsx
       a copy whose cell B2 holds a formula, with the calculation chain that
       a spreadsheet application keeps for it.
+  read_xlsx.py sheet-last BOOK.xlsx OUT.xlsx
+      a copy with every part stored uncompressed and the worksheet last.
+  read_xlsx.py damaged BOOK.xlsx OUT.xlsx
+      the same, with one byte of xl/workbook.xml changed after its CRC.
+  read_xlsx.py huge-claim BOOK.xlsx OUT.xlsx
+      a copy whose directory claims 4 GB for the worksheet.
+  read_xlsx.py replaced BOOK.xlsx OUT.xlsx OLD NEW [OLD NEW...]
+      a copy with each text OLD of the worksheet replaced by its NEW.
+  read_xlsx.py part BOOK.xlsx NAME
+      the bytes of the part NAME, in hexadecimal.
 """
 
+import io
 import re
+import struct
 import sys
 import zipfile
 
@@ -56,8 +68,65 @@ def with_formula(path, out):
                         '<c r="B2" i="1"/></calcChain>')
 
 
+SHEET = "xl/worksheets/sheet1.xml"
+
+
+def sheet_last(path):
+    """The bytes of a stored copy whose worksheet is the last part."""
+    out = io.BytesIO()
+    with zipfile.ZipFile(path) as source, zipfile.ZipFile(out, "w", zipfile.ZIP_STORED) as target:
+        names = [n for n in source.namelist() if n != SHEET] + [SHEET]
+        for name in names:
+            target.writestr(name, source.read(name))
+    return out.getvalue()
+
+
+def damaged(path):
+    data = bytearray(sheet_last(path))
+    at = data.index(b"<workbook")
+    data[at + 1] = ord("W")
+    return bytes(data)
+
+
+def huge_claim(path):
+    with open(path, "rb") as f:
+        data = bytearray(f.read())
+    at = 0
+    while True:
+        at = data.find(b"PK\x01\x02", at)
+        if at < 0:
+            return bytes(data)
+        name_length = struct.unpack_from("<H", data, at + 28)[0]
+        if data[at + 46:at + 46 + name_length] == SHEET.encode():
+            struct.pack_into("<I", data, at + 24, 0xFFFFFFF0)
+        at += 46
+
+
+def replaced(path, pairs):
+    out = io.BytesIO()
+    with zipfile.ZipFile(path) as source, zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as target:
+        for info in source.infolist():
+            data = source.read(info.filename)
+            if info.filename == SHEET:
+                for old, new in zip(pairs[::2], pairs[1::2]):
+                    data = data.replace(old.encode(), new.encode())
+            target.writestr(info, data)
+    return out.getvalue()
+
+
 if __name__ == "__main__":
-    if sys.argv[1] == "cells":
+    command = sys.argv[1]
+    if command == "cells":
         cells(sys.argv[2])
-    else:
+    elif command == "part":
+        with zipfile.ZipFile(sys.argv[2]) as z:
+            print(z.read(sys.argv[3]).hex())
+    elif command == "with-formula":
         with_formula(sys.argv[2], sys.argv[3])
+    else:
+        made = {"sheet-last": lambda: sheet_last(sys.argv[2]),
+                "damaged": lambda: damaged(sys.argv[2]),
+                "huge-claim": lambda: huge_claim(sys.argv[2]),
+                "replaced": lambda: replaced(sys.argv[2], sys.argv[4:])}[command]()
+        with open(sys.argv[3], "wb") as f:
+            f.write(made)

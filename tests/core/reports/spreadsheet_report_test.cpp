@@ -8,9 +8,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <map>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 
 namespace bulbicalc {
 namespace {
@@ -228,6 +230,16 @@ TEST(SpreadsheetCells, TenParcelasContinuePastColumnJ)
     EXPECT_EQ(columnLetters(100), "CW");
 }
 
+// The letters of the largest column numbers overflowed an int (seen in review
+// for workbook_filler_fuzz, which now checks every column number).
+TEST(SpreadsheetCells, ColumnLettersOfEveryColumnNumber)
+{
+    EXPECT_EQ(columnLetters(0), "A");
+    EXPECT_EQ(columnLetters(16383), "XFD");
+    EXPECT_EQ(columnLetters(std::numeric_limits<int>::max()), "FXSHRXX");
+    EXPECT_THROW(columnLetters(-1), std::invalid_argument);
+}
+
 TEST(SpreadsheetWorkbook, EveryTextReadsBackWithTheTemplateLabelsBesideIt)
 {
     ReportsWindow t;
@@ -304,6 +316,99 @@ TEST(SpreadsheetWorkbook, BytesThatAreNoWorkbookAreAnInvalidFormat)
         } catch (const FileError& error) {
             EXPECT_STREQ(error.what(), "Invalid file format");
         }
+    }
+}
+
+// A template made by read_xlsx.py from the shipped one (COMMAND, then its
+// further arguments).
+std::string madeTemplate(const std::string& command, const std::string& name, const std::string& more = "")
+{
+    const auto path = std::filesystem::temp_directory_path() / name;
+    run(reader() + " " + command + " '" + kTemplate.string() + "' '" + path.string() + "' " + more);
+    std::string bytes = test::readBytes(path);
+    std::filesystem::remove(path);
+    return bytes;
+}
+
+void expectInvalidFormat(const std::string& bytes, const char* what)
+{
+    ASSERT_FALSE(bytes.empty()) << what;
+    try {
+        filledWorkbook(bytes, {{"B2", "Fulano"}});
+        ADD_FAILURE() << "filled " << what;
+    } catch (const FileError& error) {
+        EXPECT_STREQ(error.what(), "Invalid file format") << what;
+    }
+}
+
+// Found by workbook_filler_fuzz: when the worksheet came after every other
+// part, libzip kept the unchanged start of the archive in the caller's bytes
+// and freed them with its own (the template's std::string: a double free).
+TEST(SpreadsheetWorkbook, AWorksheetAfterEveryOtherPartFillsAndLeavesTheTemplateAlone)
+{
+    const std::string bytes = madeTemplate("sheet-last", "bulbicalc-sheet-last.xlsx");
+    ASSERT_FALSE(bytes.empty());
+    const std::string before = bytes;
+    const std::string filled = filledWorkbook(bytes, {{"B2", "Fulano"}});
+    EXPECT_EQ(bytes, before);
+    const auto out = std::filesystem::temp_directory_path() / "bulbicalc-sheet-last-filled.xlsx";
+    test::writeBytes(out, filled);
+    const Book book = readBook(out);
+    std::filesystem::remove(out);
+    EXPECT_EQ(book.values.at("B2"), "Fulano");
+    EXPECT_EQ(book.values.at("A2"), "Produtor:");
+}
+
+// Found by workbook_filler_fuzz: a part was read only up to the size its
+// archive claims, so its CRC was never checked; a cell naming another row
+// than its own was written as the cell of its row. Seen in review
+// beside them: a claim of 4 GB was allocated whole, and a cell address of many
+// letters overflowed an int.
+TEST(SpreadsheetWorkbook, DamagedPartsAreAnInvalidFormat)
+{
+    expectInvalidFormat(madeTemplate("damaged", "bulbicalc-damaged.xlsx"), "a wrong CRC");
+    expectInvalidFormat(madeTemplate("huge-claim", "bulbicalc-huge-claim.xlsx"), "a worksheet claiming 4 GB");
+    expectInvalidFormat(madeTemplate("replaced", "bulbicalc-long-address.xlsx",
+                                     "'<c r=\"A2\"' '<c r=\"AAAAAAAAAAAAAAAAAAAA2\"'"),
+                        "a cell address of twenty letters");
+    // A cell in row 2 that names row 3 was taken for the cell of its column
+    // in row 2, and written there.
+    expectInvalidFormat(madeTemplate("replaced", "bulbicalc-other-row.xlsx", "'<c r=\"A2\"' '<c r=\"A3\"'"),
+                        "a cell naming another row");
+}
+
+// Found by workbook_filler_fuzz: a carriage return that the template holds
+// (as a character reference) came out raw, and read as a line feed; and a
+// U+FFFF that it holds came out as a carriage return, since U+FFFF marked the
+// written ones. Both stay as they are, filled once or twice.
+TEST(SpreadsheetWorkbook, WhatTheTemplateHoldsBesideTheWrittenCellsStays)
+{
+    const std::string bytes = madeTemplate("replaced", "bulbicalc-template-cr.xlsx",
+                                           "'<t>Produtor:</t>' '<t>Produtor:&#13;</t>'"
+                                           " '<t>CPF:</t>' '<t>&#xFFFF;CPF:</t>'");
+    ASSERT_FALSE(bytes.empty());
+    const auto once = std::filesystem::temp_directory_path() / "bulbicalc-template-cr-once.xlsx";
+    const auto twice = std::filesystem::temp_directory_path() / "bulbicalc-template-cr-twice.xlsx";
+    test::writeBytes(once, filledWorkbook(bytes, {{"B2", "Fulano\r"}}));
+    test::writeBytes(twice, filledWorkbook(test::readBytes(once), {{"B2", "Fulano\r"}}));
+    for (const auto& path : {once, twice}) {
+        const std::string sheet = run(reader() + " part '" + path.string() + "' xl/worksheets/sheet1.xml");
+        const auto hex = [](const std::string& text) {
+            std::string out;
+            char digits[3];
+            for (unsigned char c : text) {
+                std::snprintf(digits, sizeof digits, "%02x", c);
+                out += digits;
+            }
+            return out;
+        };
+        EXPECT_NE(sheet.find(hex("<t>Produtor:&#13;</t>")), std::string::npos) << path;
+        EXPECT_NE(sheet.find(hex("<t>\xEF\xBF\xBF"
+                                 "CPF:</t>")),
+                  std::string::npos)
+            << path;
+        EXPECT_NE(sheet.find(hex(">Fulano&#13;</t>")), std::string::npos) << path;
+        std::filesystem::remove(path);
     }
 }
 
