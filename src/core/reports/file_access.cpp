@@ -3,6 +3,7 @@
 #include "core/app/errors.h"
 
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -28,7 +29,7 @@ std::string uniqueName(std::string_view prefix)
 {
     thread_local std::mt19937_64 generator{std::random_device{}()};
     std::ostringstream name;
-    name << prefix << std::hex << generator();
+    name << prefix << std::hex << std::setw(16) << std::setfill('0') << generator();
     return name.str();
 }
 
