@@ -165,9 +165,9 @@ QImage framed(QImage image)
 
 // The screenshot of a tab, or a part of it: "tela:TabSheet2" or
 // "tela:TabSheet2#x,y,w,h".
-std::optional<Picture> screenshot(const QString& spec, const Options& options, QString& error)
+std::optional<Picture> screenshot(const QString& shot, const Options& options, QString& error)
 {
-    const QString sheet = spec.section(QLatin1Char('#'), 0, 0);
+    const QString sheet = shot.section(QLatin1Char('#'), 0, 0);
     const QStringList files =
         QDir(options.screenshots).entryList({QStringLiteral("*-%1.png").arg(sheet)}, QDir::Files);
     if (files.size() != 1) {
@@ -179,13 +179,13 @@ std::optional<Picture> screenshot(const QString& spec, const Options& options, Q
         error = QStringLiteral("cannot read the screenshot %1").arg(files.front());
         return std::nullopt;
     }
-    if (spec.contains(QLatin1Char('#'))) {
-        const QStringList n = spec.section(QLatin1Char('#'), 1).split(QLatin1Char(','));
+    if (shot.contains(QLatin1Char('#'))) {
+        const QStringList n = shot.section(QLatin1Char('#'), 1).split(QLatin1Char(','));
         const QRect part =
             n.size() == 4 ? QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()) : QRect();
         if (part.isEmpty() || !image.rect().contains(part)) {
             error = QStringLiteral("%1 is not a part of a screenshot of %2 x %3")
-                        .arg(spec)
+                        .arg(shot)
                         .arg(image.width())
                         .arg(image.height());
             return std::nullopt;

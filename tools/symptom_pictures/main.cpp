@@ -645,7 +645,7 @@ void paintTube(QImage& image, const Tube& tube)
 
 enum class Deficiency { Mn, N, P, K, Ca, Mg, S, Zn };
 
-struct PlantSpec {
+struct PlantTraits {
     int leaves = 8;
     double heightCm = 52.0; // tip of the longest leaf above the soil, were it straight
     double leafDiaCm = 1.35;
@@ -662,9 +662,9 @@ struct PlantSpec {
 const Rgb kOldGreen = rgb(58, 102, 72);
 const Rgb kYoungGreen = rgb(92, 146, 80);
 
-PlantSpec plantSpec(Deficiency d, Random& rnd)
+PlantTraits plantTraits(Deficiency d, Random& rnd)
 {
-    PlantSpec p;
+    PlantTraits p;
     switch (d) {
     case Deficiency::Mn:
         break;
@@ -869,7 +869,7 @@ struct Plant {
 // Lays out one plant: the leaves fan out in one plane, alternately to each
 // side, the older (outer) ones lower on the pseudostem, more inclined and
 // arching; fan: how much of the fan's width the viewer sees.
-Plant buildPlant(Deficiency def, const PlantSpec& sp, QPointF soil, double pxPerCm, double fan, double flip,
+Plant buildPlant(Deficiency def, const PlantTraits& sp, QPointF soil, double pxPerCm, double fan, double flip,
                  std::uint64_t seed)
 {
     Random rnd(seed);
@@ -1329,10 +1329,10 @@ void paintBackRows(QImage& image, const Scene& sc, Deficiency d, std::uint64_t s
         for (double x = -halfWidthM; x < halfWidthM; x += spacing * rnd.uniform(0.8, 1.2)) {
             const double zz = row.z + rnd.uniform(-0.04, 0.04);
             const QPointF soil(hs.screenX(x, zz), hs.groundY(zz));
-            PlantSpec spec = plantSpec(d, rnd);
+            PlantTraits traits = plantTraits(d, rnd);
             if (row.z > 3.5)
-                spec.leaves = std::max(3, spec.leaves - 2);
-            const Plant plant = buildPlant(d, spec, soil, hs.pxPerCm(zz), rnd.uniform(0.5, 1.0), rnd.sign(),
+                traits.leaves = std::max(3, traits.leaves - 2);
+            const Plant plant = buildPlant(d, traits, soil, hs.pxPerCm(zz), rnd.uniform(0.5, 1.0), rnd.sign(),
                                            static_cast<std::uint64_t>(rnd.uniform(0.0, 1e15)));
             paintPlant(layers[static_cast<std::size_t>(row.layer)], plant, kSoilDark);
         }
@@ -1642,8 +1642,8 @@ bool drawPicture(const QString& dir, const Picture& pic)
         const double x = (0.09 + 0.84 * i / (count - 1) + rnd.uniform(-0.03, 0.03)) * sc.width;
         const double z = sc.focusZ + rnd.uniform(-0.03, 0.05);
         const QPointF soil(x, sc.groundY(z));
-        PlantSpec spec = plantSpec(pic.deficiency, rnd);
-        front.push_back(buildPlant(pic.deficiency, spec, soil, sc.pxPerCm(z), rnd.uniform(0.8, 1.0),
+        PlantTraits traits = plantTraits(pic.deficiency, rnd);
+        front.push_back(buildPlant(pic.deficiency, traits, soil, sc.pxPerCm(z), rnd.uniform(0.8, 1.0),
                                    i % 2 == 0 ? 1.0 : -1.0,
                                    static_cast<std::uint64_t>(rnd.uniform(0.0, 1e15))));
     }
