@@ -275,33 +275,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Through the window ----
 
-// Everything a failed open must leave alone: the texts and choices of every
-// control, the cells every grid shows, the chart points and the numbers.
-std::string snapshot(const WindowState& w)
-{
-    std::ostringstream out;
-    for (const auto& [name, c] : w.controls().all()) {
-        out << name << '=' << c.text << '|' << c.checked << '|' << c.itemIndex << '|' << c.position << '|'
-            << c.visible << '|';
-        for (const auto& item : c.items)
-            out << item << ';';
-        out << '\n';
-    }
-    for (const auto& [name, g] : w.grids()) {
-        out << name << ' ' << g.colCount() << 'x' << g.rowCount() << ' ' << g.fixedRows() << '\n';
-        for (int row = 0; row < g.rowCount(); ++row)
-            for (int col = 0; col < g.colCount(); ++col)
-                out << g.shownText(col, row) << (col + 1 < g.colCount() ? '\t' : '\n');
-    }
-    for (const char* chart : {"Chart1", "Chart2", "Chart3"})
-        for (const auto& series : w.chart(chart).series)
-            out << chart << ' ' << series.points.size() << '\n';
-    for (const char* number : {"argila", "CTC", "MO", "K", "P", "S", "Producao", "Lm3P", "Lm3K"})
-        out << number << '=' << *w.numbers().byName(number) << '\n';
-    out << "focus=" << w.focused() << '\n';
-    return out.str();
-}
-
 const char* const kValueFields[] = {"EdArgila", "EdPH", "EdSMP", "EdP",   "EdK",   "EdMO",
                                     "EdAL",     "EdCa", "EdMg",  "EdHAl", "EdCTC", "EdSatBases",
                                     "EdS",      "EdMn", "EdZn",  "EdB",   "EdCu",  "EdFe"};
@@ -470,10 +443,10 @@ TEST_F(AnalysisFileWindow, OpeningRunsTheLeaveHandlersOfTheAnalysis)
 TEST_F(AnalysisFileWindow, ACancelledDialogChangesNothing)
 {
     typeAnalysis(saved.window);
-    const std::string before = snapshot(saved.window);
+    const std::string before = test::windowSnapshot(saved.window);
     saved.platform.fileToOpen.reset();
     saved.window.click("BitBtn42");
-    EXPECT_EQ(snapshot(saved.window), before);
+    EXPECT_EQ(test::windowSnapshot(saved.window), before);
     EXPECT_TRUE(saved.platform.messages.empty());
 }
 
@@ -496,7 +469,7 @@ TEST_P(AnalysisFileFailedOpen, ShowsTheErrorAndChangesNothing)
     ReportsWindow t(folder.path);
     test::enterFullRecommendation(t);
     test::fillWorkbenchSummaries(t.window);
-    const std::string before = snapshot(t.window);
+    const std::string before = test::windowSnapshot(t.window);
     t.platform.fileToOpen = GetParam().prepare(folder.path);
     try {
         t.window.click("BitBtn42");
@@ -504,7 +477,7 @@ TEST_P(AnalysisFileFailedOpen, ShowsTheErrorAndChangesNothing)
     } catch (const FileError& error) {
         EXPECT_STREQ(error.what(), GetParam().error);
     }
-    EXPECT_EQ(snapshot(t.window), before);
+    EXPECT_EQ(test::windowSnapshot(t.window), before);
 }
 
 std::filesystem::path writtenFile(const std::filesystem::path& folder, const std::string& bytes)

@@ -55,49 +55,6 @@ std::filesystem::path goldenFolder()
            "reports" / "golden";
 }
 
-void enterFullRecommendation(ReportsWindow& t)
-{
-    WindowState& w = t.window;
-    w.type("EdNomeProdutor", "João da Silva");
-    w.type("mkEdCPF", "123.456.789-09");
-    w.type("EdLocal", "Linha Bela Vista");
-    w.select("CbUF", 1);
-    w.type("CBMuni", "Ituporanga");
-    w.type("EdMatricula", "4512");
-    t.enter({
-        {"EdDenomina", "Lavoura 2"},
-        {"EdLaudo", "2024/0815"},
-        {"EdArgila", "35"},
-        {"EdPH", "5,4"},
-        {"EdSMP", "5,6"},
-        {"EdP", "8,5"},
-        {"EdK", "96"},
-        {"EdMO", "3,2"},
-        {"EdAL", "0,4"},
-        {"EdCa", "4,1"},
-        {"EdMg", "1,6"},
-        {"EdHAl", "5,5"},
-        {"EdCTC", "11,45"},
-        {"EdSatBases", "52"},
-        {"EdS", "6,5"},
-        {"EdMn", "12"},
-        {"EdZn", "1,2"},
-        {"EdB", "0,3"},
-        {"EdCu", "0,8"},
-        {"EdFe", "45"},
-        {"EdProducao", "40"},
-        {"EdArea", "2,5"},
-    });
-    // Liming by the SMP method, a lime of PRNT 75 %.
-    w.click("BitBtn5");
-    w.type("Edit11", "75");
-    w.click("BitBtn9");
-    w.click("BitBtn29");
-    w.click("BitBtn10");
-    w.click("BitBtn12");
-    w.type("Edit21", "Eng. Agr. Maria Souza CREA-SC 12345");
-}
-
 namespace {
 
 void fillRows(Grid& grid, const std::vector<std::vector<const char*>>& rows)
