@@ -117,13 +117,6 @@ void writeEntry(zip_t* archive, const std::string& name, const std::string& byte
 
 // ---- XML ----
 
-std::string savedXml(const pugi::xml_document& doc)
-{
-    std::ostringstream out;
-    doc.save(out, "", pugi::format_raw, pugi::encoding_utf8);
-    return out.str();
-}
-
 // A part's XML, held in UTF-8 from here on (its declaration says so).
 pugi::xml_document parseXml(const std::string& bytes)
 {
@@ -204,7 +197,9 @@ std::string cellText(const std::string& text)
 // from a reference, in a text or an attribute value, or from a written text.
 std::string xmlBytes(const pugi::xml_document& doc)
 {
-    std::string bytes = savedXml(doc);
+    std::ostringstream out;
+    doc.save(out, "", pugi::format_raw, pugi::encoding_utf8);
+    std::string bytes = out.str();
     for (auto at = bytes.find('\r'); at != std::string::npos; at = bytes.find('\r', at))
         bytes.replace(at, 1, "&#13;");
     return bytes;
