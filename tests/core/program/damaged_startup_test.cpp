@@ -11,6 +11,7 @@
 // window tests damage them), so neither is a file of this table.
 #include "core/app/errors.h"
 #include "core/app/text_encoding.h"
+#include "support/file_bytes.h"
 #include "support/test_window.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,8 @@ namespace bulbicalc {
 namespace {
 
 namespace fs = std::filesystem;
+using test::readBytes;
+using test::writeBytes;
 
 enum class Damage {
     Missing,
@@ -69,17 +72,6 @@ const char* damageName(Damage d)
         return "unreadable";
     }
     return "?";
-}
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // The offset of the start of line `line` (from 1).

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 namespace bulbicalc::test {
 
 TemporaryFolder::TemporaryFolder()
@@ -36,17 +33,6 @@ WorkingDirectory::WorkingDirectory(const std::filesystem::path& folder)
 WorkingDirectory::~WorkingDirectory()
 {
     std::filesystem::current_path(previous);
-}
-
-std::string readBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::filesystem::path goldenFolder()

@@ -13,6 +13,7 @@
 #include "core/soil/municipalities.h"
 #include "core/soil/soil_form.h"
 #include "support/bare_window.h"
+#include "support/file_bytes.h"
 
 #include <filesystem>
 #include <sstream>
@@ -89,9 +90,6 @@ struct WorkingDirectory {
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
     std::filesystem::path previous;
 };
-
-std::string readBytes(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // The folder of the golden files the scenarios share.
 std::filesystem::path goldenFolder();
