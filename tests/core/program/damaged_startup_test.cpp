@@ -345,8 +345,8 @@ INSTANTIATE_TEST_SUITE_P(
         // the loading there.
         Case{"AdubosMinerais.txt", Damage::Missing, "File not found", 0},
         Case{"AdubosOrganicos.txt", Damage::Missing, "File not found", kMinerals},
-        // An empty file is a catalogue without entries: Reset, the heading's
-        // ReadLn and the Eof test meet no error (like a file of its heading
+        // An empty file is a catalogue without entries: reading its heading
+        // line and finding its end meet no error (like a file of its heading
         // line alone).
         Case{"AdubosMinerais.txt", Damage::Empty, nullptr, kOrganics},
         Case{"AdubosOrganicos.txt", Damage::Empty, nullptr, kMinerals},

@@ -201,7 +201,7 @@ TEST(AnalysisFileReading, ValuesBelowZeroAreNotGiven)
     EXPECT_EQ(read.values[4], 4.25);
 }
 
-TEST(AnalysisFileReading, NumbersAsThePascalRuntimeReadsThem)
+TEST(AnalysisFileReading, NumbersWithASignAnExponentATabOrATrailingPoint)
 {
     std::string file = replaced(sampleFile(), "Prod Area 30.00  1.00", "Prod Area +3e1\t.5 ignored");
     file = replaced(file, "    2.25", " 2.");
